@@ -1,0 +1,13 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace hehun::cli {
+
+std::string Usage();
+// Runs one subcommand; returns the exit status.
+int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
+
+}  // namespace hehun::cli

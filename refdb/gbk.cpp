@@ -1,0 +1,92 @@
+#include "refdb/gbk.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <stdexcept>
+
+#include "refdb/text.h"
+
+namespace hehun::gbk {
+
+namespace {
+
+// Converts with iconv, replacing what cannot be converted.
+std::string Convert(const char* to, const char* from, std::string_view in, std::string_view bad) {
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv: GBK is not available");
+  std::string out;
+  out.reserve(in.size() * 2 + 4);
+  char buf[256];
+  char* inp = const_cast<char*>(in.data());
+  size_t inleft = in.size();
+  while (inleft > 0) {
+    char* outp = buf;
+    size_t outleft = sizeof buf;
+    size_t r = iconv(cd, &inp, &inleft, &outp, &outleft);
+    out.append(buf, static_cast<size_t>(outp - buf));
+    if (r == static_cast<size_t>(-1)) {
+      if (errno == E2BIG) continue;
+      // EILSEQ or EINVAL: skip one input character and mark it.
+      out.append(bad);
+      size_t skip = 1;
+      if (std::string_view(from) == "UTF-8") {
+        unsigned char c = static_cast<unsigned char>(*inp);
+        skip = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+      } else if (static_cast<unsigned char>(*inp) >= 0x81 && inleft >= 2) {
+        skip = 2;
+      }
+      if (skip > inleft) skip = inleft;
+      inp += skip;
+      inleft -= skip;
+    }
+  }
+  iconv_close(cd);
+  return out;
+}
+
+int CharBytes(const std::string& ch) {
+  return static_cast<unsigned char>(ch[0]) < 0x80 ? 1 : static_cast<int>(FromUtf8(ch).size());
+}
+
+}  // namespace
+
+std::string FromUtf8(std::string_view utf8) { return Convert("GBK", "UTF-8", utf8, "?"); }
+
+std::string ToUtf8(std::string_view gbk) { return Convert("UTF-8", "GBK", gbk, "\xEF\xBF\xBD"); }
+
+int ByteLength(std::string_view utf8) {
+  int n = 0;
+  for (const auto& ch : Utf8Chars(utf8)) n += CharBytes(ch);
+  return n;
+}
+
+std::string TruncateBytes(std::string_view utf8, int bytes) {
+  std::string out;
+  int used = 0;
+  for (const auto& ch : Utf8Chars(utf8)) {
+    int b = CharBytes(ch);
+    if (used + b > bytes) break;
+    used += b;
+    out += ch;
+  }
+  return out;
+}
+
+std::string MidBytes(std::string_view utf8, int from, int count) {
+  std::string out;
+  int pos = 1;  // GBK byte position of the current character
+  int taken = 0;
+  for (const auto& ch : Utf8Chars(utf8)) {
+    int b = CharBytes(ch);
+    if (pos >= from) {
+      if (taken + b > count) break;
+      out += ch;
+      taken += b;
+    }
+    pos += b;
+  }
+  return out;
+}
+
+}  // namespace hehun::gbk

@@ -1,0 +1,153 @@
+#include "refdb/refdb.h"
+
+#include <sqlite3.h>
+#include <unistd.h>
+
+
+#include "refdb/text.h"
+
+namespace hehun {
+
+namespace {
+std::filesystem::path& OverrideDir() {
+  static std::filesystem::path dir;
+  return dir;
+}
+}  // namespace
+
+std::filesystem::path ProgramDir() {
+  std::error_code ec;
+  auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (ec) return std::filesystem::current_path();
+  return exe.parent_path();
+}
+
+void SetDataDirOverride(const std::filesystem::path& dir) { OverrideDir() = dir; }
+
+std::filesystem::path DataDir() { return OverrideDir().empty() ? ProgramDir() : OverrideDir(); }
+
+std::string RefFileName(RefFile file) { return file == RefFile::kBookFile ? "BookFile.dll" : "Tgcode.dll"; }
+
+std::string Row::Text(std::string_view column) const {
+  for (size_t i = 0; i < names_.size(); ++i)
+    if (names_[i] == column) return texts_[i];
+  return {};
+}
+
+std::string Row::Text(size_t position) const { return position < texts_.size() ? texts_[position] : std::string(); }
+
+double Row::Number(size_t position) const {
+  if (position >= numbers_.size() || !numbers_[position]) return 0;
+  return *numbers_[position];
+}
+
+struct RefDb::Connection {
+  sqlite3* db = nullptr;
+  std::map<std::string, sqlite3_stmt*, std::less<>> statements;
+  ~Connection() {
+    for (auto& [sql, stmt] : statements) sqlite3_finalize(stmt);
+    if (db) {
+      sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+      sqlite3_close(db);
+    }
+  }
+};
+
+RefDb::RefDb() : RefDb(DataDir()) {}
+RefDb::RefDb(std::filesystem::path dir) : dir_(std::move(dir)) {}
+RefDb::~RefDb() = default;
+
+RefDb::Connection* RefDb::Open(RefFile file, std::string& error) {
+  auto& slot = connections_[static_cast<int>(file)];
+  if (slot) return slot.get();
+  auto conn = std::make_unique<Connection>();
+  const std::string path = (dir_ / RefFileName(file)).string();
+  // Read-only and without the create flag: a missing file fails instead of
+  // being created empty, and the file is never changed.
+  int rc = sqlite3_open_v2(path.c_str(), &conn->db, SQLITE_OPEN_READONLY, nullptr);
+  if (rc != SQLITE_OK) {
+    error = "无法打开数据库文件 " + path + "：" + (conn->db ? sqlite3_errmsg(conn->db) : sqlite3_errstr(rc));
+    return nullptr;
+  }
+  // One read transaction for the whole action, so every lookup sees one state.
+  if (sqlite3_exec(conn->db, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK) {
+    error = std::string("数据库错误：") + sqlite3_errmsg(conn->db);
+    return nullptr;
+  }
+  slot = std::move(conn);
+  return slot.get();
+}
+
+bool RefDb::TryFirst(RefFile file, std::string_view sql, const std::vector<Param>& params, Row& row,
+                     std::string& error) {
+  row = Row();
+  Connection* conn = Open(file, error);
+  if (!conn) return false;
+  sqlite3_stmt* stmt = nullptr;
+  auto it = conn->statements.find(sql);
+  if (it != conn->statements.end()) {
+    stmt = it->second;
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+  } else {
+    if (sqlite3_prepare_v2(conn->db, sql.data(), static_cast<int>(sql.size()), &stmt, nullptr) != SQLITE_OK) {
+      error = std::string("数据库错误：") + sqlite3_errmsg(conn->db);
+      return false;
+    }
+    conn->statements.emplace(std::string(sql), stmt);
+  }
+  for (size_t i = 0; i < params.size(); ++i) {
+    const int index = static_cast<int>(i) + 1;
+    if (const auto* s = std::get_if<std::string>(&params[i])) {
+      // Trailing blanks of a key are not part of the key.
+      std::string key = TrimRight(*s);
+      sqlite3_bind_text(stmt, index, key.c_str(), static_cast<int>(key.size()), SQLITE_TRANSIENT);
+    } else {
+      sqlite3_bind_int64(stmt, index, std::get<long long>(params[i]));
+    }
+  }
+  int rc = sqlite3_step(stmt);
+  if (rc == SQLITE_ROW) {
+    row.found_ = true;
+    const int n = sqlite3_column_count(stmt);
+    for (int c = 0; c < n; ++c) {
+      row.names_.emplace_back(sqlite3_column_name(stmt, c));
+      const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
+      row.texts_.push_back(t ? Trim(t) : std::string());
+      const int type = sqlite3_column_type(stmt, c);
+      if (type == SQLITE_INTEGER || type == SQLITE_FLOAT)
+        row.numbers_.emplace_back(sqlite3_column_double(stmt, c));
+      else
+        row.numbers_.emplace_back(std::nullopt);
+    }
+  } else if (rc != SQLITE_DONE) {
+    error = std::string("数据库错误：") + sqlite3_errmsg(conn->db);
+    sqlite3_reset(stmt);
+    return false;
+  }
+  sqlite3_reset(stmt);
+  return true;
+}
+
+Row RefDb::First(Swallow, RefFile file, std::string_view sql, const std::vector<Param>& params) {
+  Row row;
+  std::string error;
+  if (!TryFirst(file, sql, params, row, error)) return Row();
+  return row;
+}
+
+Row RefDb::First(AbortSilently, RefFile file, std::string_view sql, const std::vector<Param>& params) {
+  Row row;
+  std::string error;
+  if (!TryFirst(file, sql, params, row, error)) throw SilentAbort{};
+  return row;
+}
+
+Row RefDb::First(Unguarded, RefFile file, std::string_view sql, const std::vector<Param>& params) {
+  Row row;
+  std::string error;
+  if (!TryFirst(file, sql, params, row, error)) throw DatabaseError(error);
+  return row;
+}
+
+}  // namespace hehun

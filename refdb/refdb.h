@@ -1,0 +1,89 @@
+// Read-only access to the two reference databases beside the program,
+// "BookFile.dll" and "Tgcode.dll" (SQLite files under these names).
+//
+// One RefDb lives for one user action (a click, or one command-line run): it
+// opens each file read-only on first use, keeps one read transaction, reuses
+// prepared statements, and closes everything when the action ends, so that a
+// replaced file is seen at the next action and nothing is cached across
+// actions. Keys are bound as parameters; trailing blanks of a text key are
+// not part of the key; values read are trimmed; only the first row counts.
+//
+// Each lookup names its error policy as a type:
+//   Swallow        - an error gives an empty row, no message;
+//   AbortSilently  - an error stops the user action without a message;
+//   Unguarded      - an error stops the action with its text shown.
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "refdb/messages.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace hehun {
+
+enum class RefFile { kBookFile = 0, kTgcode = 1 };
+
+struct Swallow {};
+struct AbortSilently {};
+struct Unguarded {};
+
+// The folder of the running program (where the databases and "shensha/" lie).
+std::filesystem::path ProgramDir();
+// Points the whole core at another data folder (tests); empty resets.
+void SetDataDirOverride(const std::filesystem::path& dir);
+std::filesystem::path DataDir();
+
+std::string RefFileName(RefFile file);
+
+// First row of a result: trimmed texts by column name and position. A row
+// that was not found reads as empty text (and 0 as a number).
+class Row {
+ public:
+  bool found() const { return found_; }
+  std::string Text(std::string_view column) const;
+  std::string Text(size_t position) const;
+  double Number(size_t position) const;
+
+ private:
+  friend class RefDb;
+  bool found_ = false;
+  std::vector<std::string> names_;
+  std::vector<std::string> texts_;
+  std::vector<std::optional<double>> numbers_;
+};
+
+using Param = std::variant<std::string, long long>;
+
+class RefDb {
+ public:
+  RefDb();
+  explicit RefDb(std::filesystem::path dir);
+  ~RefDb();
+  RefDb(const RefDb&) = delete;
+  RefDb& operator=(const RefDb&) = delete;
+
+  Row First(Swallow, RefFile file, std::string_view sql, const std::vector<Param>& params = {});
+  Row First(AbortSilently, RefFile file, std::string_view sql, const std::vector<Param>& params = {});
+  Row First(Unguarded, RefFile file, std::string_view sql, const std::vector<Param>& params = {});
+
+  const std::filesystem::path& dir() const { return dir_; }
+
+ private:
+  struct Connection;
+  // Runs the statement; on error returns false and sets `error`.
+  bool TryFirst(RefFile file, std::string_view sql, const std::vector<Param>& params, Row& row, std::string& error);
+  Connection* Open(RefFile file, std::string& error);
+
+  std::filesystem::path dir_;
+  std::unique_ptr<Connection> connections_[2];
+};
+
+}  // namespace hehun
