@@ -120,12 +120,20 @@ DateValue ParseDateText(std::string_view text) {
 }
 
 DateValue ParseDateTimeText(std::string_view text) {
+  // Exactly "yyyy-MM-dd HH:mm:ss"; read by hand, as the chart reads many.
+  const auto digits = [&](size_t at, size_t n, int& out) {
+    out = 0;
+    for (size_t k = at; k < at + n; ++k) {
+      if (k >= text.size() || text[k] < '0' || text[k] > '9') return false;
+      out = out * 10 + (text[k] - '0');
+    }
+    return true;
+  };
   int y, mo, d, h, mi, s;
-  char extra;
-  std::string t(text);
-  if (std::sscanf(t.c_str(), "%d-%d-%d %d:%d:%d%c", &y, &mo, &d, &h, &mi, &s, &extra) != 6 ||
-      !IsValidYmd(y, mo, d) || h < 0 || h > 23 || mi < 0 || mi > 59 || s < 0 || s > 59)
-    throw ConversionError("“" + t + "”不是有效的日期时间");
+  const bool ok = text.size() == 19 && text[4] == '-' && text[7] == '-' && text[10] == ' ' && text[13] == ':' &&
+                  text[16] == ':' && digits(0, 4, y) && digits(5, 2, mo) && digits(8, 2, d) && digits(11, 2, h) &&
+                  digits(14, 2, mi) && digits(17, 2, s) && IsValidYmd(y, mo, d) && h <= 23 && mi <= 59 && s <= 59;
+  if (!ok) throw ConversionError("“" + std::string(text) + "”不是有效的日期时间");
   return EncodeDateTime(y, mo, d, h, mi, s);
 }
 

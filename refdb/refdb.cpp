@@ -78,9 +78,9 @@ RefDb::Connection* RefDb::Open(RefFile file, std::string& error) {
   return slot.get();
 }
 
-bool RefDb::TryFirst(RefFile file, std::string_view sql, const std::vector<Param>& params, Row& row,
-                     std::string& error) {
-  row = Row();
+bool RefDb::TryRows(RefFile file, std::string_view sql, const std::vector<Param>& params, size_t maxRows,
+                    std::vector<Row>& rows, std::string& error) {
+  rows.clear();
   Connection* conn = Open(file, error);
   if (!conn) return false;
   sqlite3_stmt* stmt = nullptr;
@@ -106,8 +106,9 @@ bool RefDb::TryFirst(RefFile file, std::string_view sql, const std::vector<Param
       sqlite3_bind_int64(stmt, index, std::get<long long>(params[i]));
     }
   }
-  int rc = sqlite3_step(stmt);
-  if (rc == SQLITE_ROW) {
+  int rc;
+  while (rows.size() < maxRows && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    Row row;
     row.found_ = true;
     const int n = sqlite3_column_count(stmt);
     for (int c = 0; c < n; ++c) {
@@ -120,13 +121,31 @@ bool RefDb::TryFirst(RefFile file, std::string_view sql, const std::vector<Param
       else
         row.numbers_.emplace_back(std::nullopt);
     }
-  } else if (rc != SQLITE_DONE) {
+    rows.push_back(std::move(row));
+  }
+  if (rows.size() < maxRows && rc != SQLITE_DONE) {
     error = std::string("数据库错误：") + sqlite3_errmsg(conn->db);
     sqlite3_reset(stmt);
+    rows.clear();
     return false;
   }
   sqlite3_reset(stmt);
   return true;
+}
+
+bool RefDb::TryFirst(RefFile file, std::string_view sql, const std::vector<Param>& params, Row& row,
+                     std::string& error) {
+  std::vector<Row> rows;
+  if (!TryRows(file, sql, params, 1, rows, error)) return false;
+  row = rows.empty() ? Row() : std::move(rows.front());
+  return true;
+}
+
+std::vector<Row> RefDb::All(Swallow, RefFile file, std::string_view sql, const std::vector<Param>& params) {
+  std::vector<Row> rows;
+  std::string error;
+  if (!TryRows(file, sql, params, static_cast<size_t>(-1), rows, error)) return {};
+  return rows;
 }
 
 Row RefDb::First(Swallow, RefFile file, std::string_view sql, const std::vector<Param>& params) {

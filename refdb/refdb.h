@@ -74,11 +74,17 @@ class RefDb {
   Row First(AbortSilently, RefFile file, std::string_view sql, const std::vector<Param>& params = {});
   Row First(Unguarded, RefFile file, std::string_view sql, const std::vector<Param>& params = {});
 
+  // Every row of a result, for the few lookups that need a whole table
+  // section at once (the solar terms around a birth). Errors give no rows.
+  std::vector<Row> All(Swallow, RefFile file, std::string_view sql, const std::vector<Param>& params = {});
+
   const std::filesystem::path& dir() const { return dir_; }
 
  private:
   struct Connection;
   // Runs the statement; on error returns false and sets `error`.
+  bool TryRows(RefFile file, std::string_view sql, const std::vector<Param>& params, size_t maxRows,
+               std::vector<Row>& rows, std::string& error);
   bool TryFirst(RefFile file, std::string_view sql, const std::vector<Param>& params, Row& row, std::string& error);
   Connection* Open(RefFile file, std::string& error);
 

@@ -28,6 +28,7 @@ void BuildJiazi(Writer& w, const fs::path& data) {
   const auto nayin = ReadLines(data / "nayin.txt");
   Require(nayin.size() == 30, "nayin.txt must hold 30 names");
   w.Exec("CREATE TABLE jiazi (jiazi TEXT NOT NULL, layin TEXT NOT NULL)");
+  w.Exec("CREATE INDEX jiazi_key ON jiazi (jiazi)");
   auto ins = w.Prepare("INSERT INTO jiazi VALUES (?, ?)");
   for (int i = 0; i < 60; ++i) ins.Run({PillarName(i), nayin[i / 2]});
 }
@@ -47,6 +48,7 @@ std::string TenGod(int dayStem, int stem) {
 
 void BuildShishen(Writer& w) {
   w.Exec("CREATE TABLE Shishen (jiazi TEXT NOT NULL, ShiShen TEXT NOT NULL)");
+  w.Exec("CREATE INDEX Shishen_key ON Shishen (jiazi)");
   auto ins = w.Prepare("INSERT INTO Shishen VALUES (?, ?)");
   for (int d = 0; d < 10; ++d)
     for (int s = 0; s < 10; ++s)
@@ -70,7 +72,7 @@ void BuildHzwh(Writer& w) {
 // The 24 solar terms of every year 1900..2100 from the astronomical model.
 void BuildJq(Writer& w) {
   w.Exec("CREATE TABLE JQ (YearA INTEGER NOT NULL, JQ TEXT NOT NULL, SJ TEXT NOT NULL)");
-  w.Exec("CREATE INDEX JQ_day ON JQ (YearA, SJ)");
+  w.Exec("CREATE INDEX JQ_year ON JQ (YearA, JQ)");
   auto ins = w.Prepare("INSERT INTO JQ VALUES (?, ?, ?)");
   for (int year = 1900; year <= 2100; ++year)
     for (int n = 0; n < 24; ++n)
