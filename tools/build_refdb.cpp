@@ -14,6 +14,7 @@
 
 #include "calendar/ganzhi.h"
 #include "refdb/gbk.h"
+#include "tools/refdb_tables.h"
 #include "tools/refdb_writer.h"
 #include "tools/solar_terms.h"
 
@@ -119,10 +120,14 @@ int main(int argc, char** argv) {
       BuildShishen(w);
       BuildHzwh(w);
       BuildJq(w);
+      BuildLifePalaceTables(w, data, ReadLines(data / "nayin.txt"));
+      BuildZodiacTable(w, data);
       w.Commit();
     }
     {
       Writer w(out / "BookFile.dll");
+      BuildBoneWeightTables(w, data);
+      BuildStarSignTables(w, data);
       w.Commit();
     }
     ConvertShenshaRules(data, out);

@@ -1,0 +1,60 @@
+// Shensha (神煞) markers: seven routines, one for each rule file in the
+// folder "shensha/" beside the program (GBK text, one rule per line), each
+// returning the names of the rules that hold for a reference character of the
+// chart and a tested character of one pillar, separated by single blanks.
+//
+// A rule line: the first five characters are the name field (the name padded
+// with blanks); the rest, with the name field removed and trimmed, is cut at
+// ASCII commas into at most 21 items "KEY:VALUE"; a value is cut to its first
+// ten GBK bytes and trimmed.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace hehun {
+
+// The shensha names the marriage report compares between the two charts.
+inline constexpr std::array<std::string_view, 37> kComparedShenshaNames = {
+    "魁罡贵人", "三奇贵人", "天德贵人", "月德贵人", "天乙贵人", "太极贵人", "文昌贵人", "国印贵人",
+    "驿马",     "华盖",     "学堂",     "词馆",     "金舆",     "金神",     "将星",     "天医",
+    "禄神",     "羊刃",     "红鸾",     "天喜",     "元辰",     "灾煞",     "孤辰",     "寡宿",
+    "天罗地网", "亡神",     "劫煞",     "咸池",     "披麻、吊客、丧门",     "勾绞煞",   "十恶大败",
+    "阴阳差错", "空亡",     "四废",     "天赦",     "拱禄",     "孤鸾煞"};
+
+// The line buffer the routines load their file into (scratch space).
+using ShenshaBuffer = std::vector<std::string>;
+
+struct ShenshaItem {
+  std::string key;    // text before the first colon, not trimmed
+  std::string value;  // after the colon, cut to ten GBK bytes, trimmed
+};
+
+struct ShenshaRuleLine {
+  std::string name;  // the name field trimmed
+  std::vector<ShenshaItem> items;
+};
+
+ShenshaRuleLine ParseShenshaRuleLine(std::string_view line);
+
+// Replaces the buffer with the lines of "shensha/<fileName>" in the data
+// folder. A file that cannot be opened throws UserError naming it.
+void LoadShenshaRules(std::string_view fileName, ShenshaBuffer& buffer);
+
+// 子 … 亥 for a branch index 0..11, 甲 … 癸 for a stem index 0..9; empty otherwise.
+std::string GanZhiName(int index, bool isBranch);
+
+std::string ShenshaYearStem(std::string_view yearStem, std::string_view branch, ShenshaBuffer& buffer);
+std::string ShenshaYearBranch(std::string_view yearBranch, std::string_view branch, int yearBranchIndex,
+                              int luckReverse, ShenshaBuffer& buffer);
+std::string ShenshaMonthBranch(std::string_view monthBranch, std::string_view stem, std::string_view branch,
+                               ShenshaBuffer& buffer);
+std::string ShenshaDayStem(std::string_view dayStem, std::string_view branch, ShenshaBuffer& buffer);
+std::string ShenshaDayBranch(std::string_view dayBranch, std::string_view branch, int dayBranchIndex,
+                             ShenshaBuffer& buffer);
+std::string ShenshaDayPillar(std::string_view pillar, std::string_view dayPillar, ShenshaBuffer& buffer);
+std::string ShenshaDayPillarExtra(std::string_view dayPillar, std::string_view hourPillar, ShenshaBuffer& buffer);
+
+}  // namespace hehun

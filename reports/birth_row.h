@@ -1,0 +1,52 @@
+// One birth-data row as the user typed it, and its reading: trimming, the
+// emptiness tests with their messages, and the conversion of a lunar entry
+// to the Gregorian date every computation starts from.
+#pragma once
+
+#include <string>
+
+#include "calendar/date.h"
+#include "calendar/lunar_calc.h"
+#include "refdb/messages.h"
+
+namespace hehun {
+
+// The texts of one row's controls, exactly as the controls hold them.
+struct BirthRowTexts {
+  std::string name;
+  int calendarIndex = 0;  // 0 公历, 1 农历
+  std::string year, month, day;
+  std::string hour;    // an hour item such as "子 0" or "巳 10", or typed text
+  std::string minute;  // as typed
+};
+
+// The messages of one row, in the order of the tests.
+struct BirthRowMessages {
+  std::string name, year, month, day, hour;
+};
+
+BirthRowMessages ManRowMessages();
+BirthRowMessages WomanRowMessages();
+
+// A row read and checked.
+struct BirthRow {
+  std::string name;
+  std::string yearText, monthText, dayText;  // the Gregorian date as texts
+  std::string dateText;                      // "Y-M-D"
+  std::string hourText;                      // the hour item, trimmed
+  std::string hourNumber;                    // "0" to "23"
+  std::string hourBranch;                    // 子 … 亥
+  std::string minuteText;                    // as typed
+};
+
+enum class RowCheck { kOk, kNameEmpty, kYearEmpty, kMonthEmpty, kDayEmpty, kHourEmpty };
+
+// Reads a row. On an empty field shows its message with ShowInfo and returns
+// that field. A lunar date that does not exist, a Gregorian date outside
+// 1900-01-31 to 2100-12-31 and a text that is not a number or not a date
+// throw ConversionError with a message that names the field (`who` is
+// "男方", "女方" or empty).
+RowCheck ReadBirthRow(const BirthRowTexts& texts, const BirthRowMessages& rowMessages, std::string_view who,
+                      Messages& messages, BirthRow& row);
+
+}  // namespace hehun

@@ -1,0 +1,49 @@
+// The marriage report (八字合婚): reads the man's and the woman's birth rows,
+// computes both charts and writes the whole report, line by line, into the
+// report sink, with the per-person parts collected in six hidden lists and
+// printed side by side in the comparison sections.
+#pragma once
+
+#include <string>
+
+#include "reports/birth_row.h"
+#include "reports/line_sink.h"
+#include "refdb/messages.h"
+#include "refdb/refdb.h"
+
+namespace hehun {
+
+// The report area: the lines written so far can be cleared (the report
+// clears it once the man's row has been read).
+class ReportArea : public LineList {};
+
+// The six hidden lists of the main window.
+struct MarriageHiddenLists {
+  LineList shenshaMan, shenshaWoman;          // Memoshenshanan, Memoshenshanv
+  LineList boneWeightMan, boneWeightWoman;    // MemoCGnan, MemoCGnv
+  LineList personalityMan, personalityWoman;  // Memoxgnan, Memoxgnv
+};
+
+// How a report ended.
+enum class ReportEnd {
+  kComplete,
+  kManRowRefused,    // a message was shown; nothing was written
+  kWomanRowRefused,  // the man's half stays in the report area
+};
+
+struct ReportResult {
+  ReportEnd end = ReportEnd::kComplete;
+  // For a refused row: true when the name was empty (the window then puts
+  // the keyboard focus into that row's name box).
+  bool nameMissing = false;
+};
+
+// Runs the whole marriage report. Validation messages go to `messages`
+// (ShowInfo); a date that cannot be converted throws ConversionError naming
+// the field, a silent stop throws SilentAbort, an unreadable database where
+// the error is not swallowed throws DatabaseError: the lines already written
+// stay in `area`. `today` is the date ages count from.
+ReportResult RunMarriageReport(const BirthRowTexts& man, const BirthRowTexts& woman, ReportArea& area,
+                               MarriageHiddenLists& hidden, Messages& messages, RefDb& db, const Ymd& today);
+
+}  // namespace hehun

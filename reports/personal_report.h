@@ -1,0 +1,35 @@
+// The personal report of the page 八字及星座: a Bazi report or a star-sign
+// report for one person, built in a hidden list and handed over whole.
+#pragma once
+
+#include <string>
+
+#include "calendar/date.h"
+#include "refdb/messages.h"
+#include "refdb/refdb.h"
+#include "reports/line_sink.h"
+
+namespace hehun {
+
+struct PersonalInput {
+  std::string name;        // Xing2
+  std::string secondName;  // NameB2, normally empty
+  std::string sex;         // "男" or "女"
+  int calendarIndex = 0;   // 0 公历, 1 农历
+  std::string year, month, day, hour, minute;
+};
+
+enum class PersonalMode { kBazi, kStarSign };
+
+// Mode chosen by the caption of the analysis button: "八字分析" is the Bazi
+// report, anything else the star-sign report.
+PersonalMode PersonalModeOfCaption(std::string_view caption);
+
+// Runs the report. Returns false after a validation message (ShowInfo), with
+// `out` untouched. On success `out` holds the whole report. Conversion
+// errors, silent stops and database errors throw as for the marriage report,
+// leaving `out` untouched.
+bool RunPersonalReport(const PersonalInput& input, PersonalMode mode, LineList& out, Messages& messages, RefDb& db,
+                       const Ymd& today);
+
+}  // namespace hehun

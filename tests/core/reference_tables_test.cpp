@@ -1,0 +1,182 @@
+// Life palace, bone weight and star signs: the listed cases, the traditional
+// values of the tables, and the completeness of every authored table.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "bazi/bone_weight.h"
+#include "bazi/life_palace.h"
+#include "bazi/star_sign.h"
+#include "calendar/date.h"
+#include "calendar/ganzhi.h"
+#include "refdb/refdb.h"
+#include "refdb/text.h"
+#include "test_support.h"
+
+namespace hehun {
+namespace {
+
+TEST(LifePalace, IndexesAndBranches) {
+  EXPECT_EQ(GanZhiIndex("亥", true), 11);
+  EXPECT_EQ(GanZhiIndex("癸", false), 9);
+  EXPECT_EQ(GanZhiIndex("猫", true), 0);
+  EXPECT_EQ(YinBasedBranchNumber("寅"), 1);
+  EXPECT_EQ(YinBasedBranchNumber("丑"), 12);
+  EXPECT_EQ(YinBasedBranchNumber("x"), 0);
+  EXPECT_EQ(LifePalaceBranch("寅", "子"), "卯");
+  EXPECT_EQ(LifePalaceBranch("子", "亥"), "午");
+  EXPECT_EQ(LifePalaceBranch("丑", "丑"), "卯");
+  EXPECT_EQ(LifePalaceBranch("午", "申"), "卯");
+  EXPECT_EQ(LifePalaceBranch("x", "y"), "");
+  EXPECT_EQ(PairingNumber("五", false), "二");
+  EXPECT_EQ(PairingNumber("五", true), "八");
+  EXPECT_EQ(PairingNumber("三", true), "三");
+  EXPECT_EQ(LifePalaceGroup("五"), PalaceGroup::kWest);
+  EXPECT_EQ(LifePalaceGroup("九"), PalaceGroup::kEast);
+}
+
+TEST(LifePalace, TrigramNumbersAndMatchesOfTheTradition) {
+  RefDb db;
+  // 1984: man 兑 (七), woman 艮 (八); 甲子 海中金, the rat is water.
+  EXPECT_EQ(LifePalaceOf(db, 1984, false), "甲子七金水");
+  EXPECT_EQ(LifePalaceOf(db, 1984, true), "甲子八金水");
+  EXPECT_EQ(Utf8CharAt(LifePalaceOf(db, 1990, true), 2), "五");
+  EXPECT_EQ(Utf8CharAt(LifePalaceOf(db, 2000, false), 2), "九");
+  EXPECT_EQ(LifePalaceOf(db, 1850, false), "");
+  for (int y = 1900; y <= 2100; ++y) ASSERT_EQ(Utf8Length(LifePalaceOf(db, y, y % 2)), 5) << y;
+  // 乾 and 坤 are 延年, 坎 and 离 延年, 乾 and 离 绝命, a trigram with itself 伏位.
+  EXPECT_EQ(LifePalaceMatch(db, "六", "二").substr(0, std::string("延年(上等婚)").size()), "延年(上等婚)");
+  EXPECT_EQ(LifePalaceMatch(db, "一", "九").substr(0, std::string("延年(上等婚)").size()), "延年(上等婚)");
+  EXPECT_EQ(LifePalaceMatch(db, "六", "九").substr(0, std::string("绝命(下等婚)").size()), "绝命(下等婚)");
+  EXPECT_EQ(LifePalaceMatch(db, "三", "三").substr(0, std::string("伏位(中等婚)").size()), "伏位(中等婚)");
+  EXPECT_EQ(LifePalaceMatch(db, "一", "四").substr(0, std::string("生气(上等婚)").size()), "生气(上等婚)");
+  EXPECT_EQ(LifePalaceMatch(db, "五", "五"), "(下等婚)");
+  EXPECT_EQ(LifePalaceElementMatch(db, "金", "水").substr(0, std::string("(非常合)").size()), "(非常合)");
+  EXPECT_EQ(LifePalaceElementMatch(db, "水", "金").substr(0, std::string("(非常合)").size()), "(非常合)");
+  EXPECT_EQ(LifePalaceElementMatch(db, "土", "土").substr(0, std::string("(中等合)").size()), "(中等合)");
+  EXPECT_EQ(LifePalaceElementMatch(db, "金", "木").substr(0, std::string("(不合)").size()), "(不合)");
+  EXPECT_EQ(LifePalaceElementMatch(db, "x", "y"), "(不合)");
+  // Same-group pairs are the four good relations, mixed pairs the four bad ones.
+  const char* numbers[] = {"一", "二", "三", "四", "六", "七", "八", "九"};
+  for (auto m : numbers)
+    for (auto w : numbers) {
+      const bool sameGroup = LifePalaceGroup(m) == LifePalaceGroup(w);
+      const std::string match = LifePalaceMatch(db, m, w);
+      const bool good = match.find("(上等婚)") != std::string::npos || match.find("(中等婚)") != std::string::npos;
+      EXPECT_EQ(sameGroup, good) << m << w << " " << match.substr(0, 30);
+    }
+}
+
+TEST(LifePalace, MissingDatabaseGivesTheFallbackTexts) {
+  test::TempDir dir;
+  RefDb db(dir.path());
+  EXPECT_EQ(LifePalaceOf(db, 1990, false), "");
+  EXPECT_EQ(LifePalaceMatch(db, "一", "九"), "(下等婚)");
+  EXPECT_EQ(LifePalaceElementMatch(db, "金", "水"), "(不合)");
+}
+
+TEST(BoneWeight, KeysAndLines) {
+  EXPECT_EQ(BoneWeightKey(1.2 + 0.9 + 1.6 + 1.0), "47");
+  EXPECT_EQ(BoneWeightKey(5.0), "50");
+  EXPECT_EQ(BoneWeightKey(0), "00");
+  EXPECT_EQ(BoneWeightKey(4.75), "47");
+  EXPECT_EQ(BoneWeightKey(10.2), "1.");
+  RefDb db;
+  // Lunar 1990 (庚午 0.9), month 5 (0.5), day 1 (0.5), hour 0 (子 1.6): 3两5钱.
+  const std::string weight = BoneWeightFortune(db, "1990", "5", "1", 0, "0");
+  EXPECT_EQ(weight.substr(0, std::string("你的骨重为：3两5钱 ").size()), "你的骨重为：3两5钱 ");
+  EXPECT_EQ(BoneWeightFortune(db, "1990", "5", "1", 1, "0").substr(0, std::string("诗评：").size()), "诗评：");
+  EXPECT_EQ(BoneWeightFortune(db, "1990", "5", "1", 2, "0").substr(0, std::string("诗意：").size()), "诗意：");
+  EXPECT_EQ(BoneWeightFortune(db, "1990", "5", "1", 3, "0"), "");
+  // Lunar 1984 (甲子 1.2), month 3 (1.8), day 4 (1.5), hour 11 (午 1.0): 5两5钱; 1.8+... checks a whole key.
+  EXPECT_EQ(BoneWeightFortune(db, "1984", "3", "4", 0, "11").substr(0, std::string("你的骨重为：5两5钱 ").size()),
+            "你的骨重为：5两5钱 ");
+  // Nothing found: total 0, no verse for 00.
+  EXPECT_EQ(BoneWeightFortune(db, "1800", "0", "0", 0, "x"), "");
+  test::TempDir dir;
+  RefDb none(dir.path());
+  EXPECT_THROW(BoneWeightFortune(none, "1990", "5", "1", 0, "0"), SilentAbort);
+}
+
+TEST(BoneWeight, EveryBirthFindsAVerse) {
+  RefDb db;
+  for (int year : {1900, 1950, 2000, 2100})
+    for (int month = 1; month <= 12; ++month)
+      for (int day = 1; day <= 30; day += 7)
+        for (int hour = 0; hour < 24; hour += 5)
+          ASSERT_FALSE(BoneWeightFortune(db, std::to_string(year), std::to_string(month), std::to_string(day), 0,
+                                         std::to_string(hour))
+                           .empty())
+              << year << "-" << month << "-" << day << " " << hour;
+}
+
+TEST(StarSigns, BoundariesAndEssays) {
+  struct {
+    int m, d;
+    const char* sign;
+  } cases[] = {{12, 22, "摩羯座"}, {1, 19, "摩羯座"}, {1, 20, "水瓶座"},  {2, 19, "双鱼座"},
+               {4, 21, "金牛座 "}, {6, 21, "双子座"}, {6, 22, "巨蟹座"}, {11, 21, "天蝎座"},
+               {11, 22, "射手座"}, {12, 21, "射手座"}};
+  for (const auto& c : cases) EXPECT_EQ(StarSignOf(EncodeDate(2001, c.m, c.d)), c.sign) << c.m << "-" << c.d;
+  EXPECT_EQ(StarSignOf(EncodeDate(2000, 2, 29)), "双鱼座");
+  EXPECT_EQ(StarSignOf(EncodeDateTime(2001, 1, 19, 12, 0)), "");
+  EXPECT_EQ(StripParagraphTags("<p>甲</p><p>乙</p><P>丙</P>"), "甲乙<P>丙</P>");
+  RefDb db;
+  const std::string taurus = StarSignText(db, "金牛座 ", 0);
+  EXPECT_FALSE(taurus.empty());
+  EXPECT_EQ(taurus.find("<p>"), std::string::npos);
+  EXPECT_EQ(StarSignText(db, "猫座", 1), "");
+  EXPECT_THROW(StarSignText(db, "金牛座", 3), SilentAbort);
+  test::TempDir dir;
+  RefDb none(dir.path());
+  EXPECT_THROW(StarSignText(none, "金牛座", 0), SilentAbort);
+}
+
+TEST(ReferenceTables, CompleteDistinctAndReal) {
+  RefDb db;
+  const char* signs[] = {"白羊座", "金牛座", "双子座", "巨蟹座", "狮子座", "处女座",
+                         "天秤座", "天蝎座", "射手座", "摩羯座", "水瓶座", "双鱼座"};
+  std::set<std::string> texts;
+  for (int topic = 0; topic < 3; ++topic)
+    for (auto s : signs) {
+      const std::string t = StarSignText(db, s, topic);
+      EXPECT_GE(Utf8Length(t), 300) << s << topic;
+      EXPECT_LE(Utf8Length(t), 800) << s << topic;
+      EXPECT_TRUE(texts.insert(t).second) << s << topic;
+    }
+  for (int key = 21; key <= 72; ++key) {
+    const Row r = db.First(Unguarded{}, RefFile::kBookFile, "SELECT MM, content, content2 FROM chenggu WHERE weight = ?",
+                           {std::to_string(key)});
+    ASSERT_TRUE(r.found()) << key;
+    for (size_t c = 0; c < 3; ++c) {
+      EXPECT_FALSE(r.Text(c).empty()) << key;
+      EXPECT_TRUE(texts.insert(r.Text(c)).second) << key << " column " << c;
+    }
+  }
+  for (auto animal : kZodiacAnimals) {
+    const Row r = db.First(Unguarded{}, RefFile::kTgcode, "SELECT * FROM shengxiao WHERE shuxing = ?", {std::string(animal)});
+    ASSERT_TRUE(r.found()) << animal;
+    for (const char* col : {"Tedian", "shouhushen", "yanshe", "fangwei", "hua", "shuzi"})
+      EXPECT_TRUE(texts.insert(r.Text(col)).second) << animal << " " << col;
+  }
+  for (auto relation : {"生气", "延年", "天医", "伏位", "绝命", "五鬼", "六煞", "祸害"}) {
+    const Row r = db.First(Unguarded{}, RefFile::kTgcode, "SELECT \"Values\" FROM mgfx WHERE mc = ?", {relation});
+    EXPECT_TRUE(texts.insert(r.Text("Values")).second) << relation;
+  }
+  for (auto a : kElementNames)
+    for (auto b : kElementNames) {
+      const Row r = db.First(Unguarded{}, RefFile::kTgcode, "SELECT note FROM mgwx WHERE nan = ? AND nv = ?",
+                             {std::string(a), std::string(b)});
+      EXPECT_TRUE(texts.insert(r.Text("note")).second) << a << b;
+    }
+  for (const auto& t : texts) {
+    EXPECT_EQ(t.find("TODO"), std::string::npos);
+    EXPECT_EQ(t.find("占位"), std::string::npos);
+  }
+  const Row years = db.First(Unguarded{}, RefFile::kBookFile, "SELECT count(*), min(year), max(year) FROM chenggu1");
+  EXPECT_EQ(years.Text(size_t{0}), "201");
+  EXPECT_EQ(db.First(Unguarded{}, RefFile::kTgcode, "SELECT count(*) FROM mghp").Text(size_t{0}), "64");
+}
+
+}  // namespace
+}  // namespace hehun

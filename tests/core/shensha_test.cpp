@@ -1,0 +1,171 @@
+// Shensha rules: the line grammar on small fixture files, and the installed
+// rule files on charts whose markers are known from the traditional rules.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "bazi/shensha.h"
+#include "refdb/gbk.h"
+#include "refdb/refdb.h"
+#include "refdb/text.h"
+#include "test_support.h"
+
+namespace hehun {
+namespace {
+
+// A data folder with its own shensha rule files (written in GBK).
+class RuleFixture {
+ public:
+  RuleFixture() { std::filesystem::create_directories(dir_.path() / "shensha"); SetDataDirOverride(dir_.path()); }
+  ~RuleFixture() { SetDataDirOverride({}); }
+  void Write(const std::string& file, const std::string& utf8) {
+    std::ofstream(dir_.path() / "shensha" / file, std::ios::binary) << gbk::FromUtf8(utf8);
+  }
+
+ private:
+  test::TempDir dir_;
+};
+
+TEST(ShenshaGrammar, NameFieldItemsKeysAndValues) {
+  const auto rule = ParseShenshaRuleLine("天乙贵人 甲戊:丑未,乙己:子申");
+  EXPECT_EQ(rule.name, "天乙贵人");
+  ASSERT_EQ(rule.items.size(), 2u);
+  EXPECT_EQ(rule.items[0].key, "甲戊");
+  EXPECT_EQ(rule.items[0].value, "丑未");
+  EXPECT_EQ(rule.items[1].key, "乙己");
+  EXPECT_EQ(rule.items[1].value, "子申");
+  EXPECT_EQ(ParseShenshaRuleLine("华盖   子:辰").name, "华盖");
+  // A value is cut to five characters; the key is kept as it stands.
+  EXPECT_EQ(ParseShenshaRuleLine("空亡 戌亥:甲子乙丑丙寅").items[0].value, "甲子乙丑丙");
+  // An item without a colon has an empty key.
+  const auto noColon = ParseShenshaRuleLine("金神   乙丑己巳");
+  ASSERT_EQ(noColon.items.size(), 1u);
+  EXPECT_EQ(noColon.items[0].key, "");
+  EXPECT_EQ(noColon.items[0].value, "乙丑己巳");
+  // At most 21 items.
+  std::string many = "多项   ";
+  for (int i = 1; i <= 25; ++i) many += (i > 1 ? "," : "") + std::string("子:") + std::to_string(i);
+  const auto limited = ParseShenshaRuleLine(many);
+  ASSERT_EQ(limited.items.size(), 21u);
+  EXPECT_EQ(limited.items.back().value, "21");
+}
+
+TEST(ShenshaRoutines, ScanLinesAndExtraChecks) {
+  RuleFixture f;
+  f.Write("niangan.txt", "天乙贵人 甲戊:丑未,甲庚:未\n华盖   甲:寅午戌\n");
+  ShenshaBuffer buffer;
+  EXPECT_EQ(ShenshaYearStem("甲", "未", buffer), "天乙贵人 天乙贵人");
+  EXPECT_EQ(ShenshaYearStem("甲", "午", buffer), "华盖");
+  EXPECT_EQ(buffer.size(), 2u);  // the buffer holds the file last read
+
+  // Value cut: a branch written sixth is not found.
+  f.Write("rigan.txt", "远     甲:丑寅卯辰巳午\n");
+  EXPECT_EQ(ShenshaDayStem("甲", "巳", buffer), "远");
+  EXPECT_EQ(ShenshaDayStem("甲", "午", buffer), "");
+
+  // nianzhi: lines 1 to 14 only; line 3 forward, line 4 backward.
+  std::string nianzhi;
+  for (int i = 1; i <= 15; ++i) nianzhi += "第" + std::to_string(i) + (i < 10 ? "行  " : "行 ") + "子:丑\n";
+  f.Write("nianzhi.txt", nianzhi);
+  const std::string forward = ShenshaYearBranch("子", "丑", 0, 0, buffer);
+  EXPECT_NE(forward.find("第3行"), std::string::npos);
+  EXPECT_EQ(forward.find("第4行"), std::string::npos);
+  EXPECT_EQ(forward.find("第15行"), std::string::npos);
+  const std::string backward = ShenshaYearBranch("子", "丑", 0, 1, buffer);
+  EXPECT_EQ(backward.find("第3行"), std::string::npos);
+  EXPECT_NE(backward.find("第4行"), std::string::npos);
+
+  // Extra checks after a scan that matches nothing.
+  f.Write("nianzhi.txt", "红鸾   子:卯\n");
+  EXPECT_EQ(ShenshaYearBranch("子", "戌", 0, 0, buffer), "披麻");
+  EXPECT_EQ(ShenshaYearBranch("子", "寅", 0, 0, buffer), "吊客");
+  EXPECT_EQ(ShenshaYearBranch("子", "卯", 0, 0, buffer), "红鸾 丧门");
+  EXPECT_EQ(ShenshaYearBranch("子", "丑", 0, 0, buffer), "");
+  // An empty file gives nothing, not even the extra checks.
+  f.Write("nianzhi.txt", "");
+  EXPECT_EQ(ShenshaYearBranch("子", "戌", 0, 0, buffer), "");
+
+  // rizhi: only the first seven lines.
+  std::string rizhi;
+  for (int i = 1; i <= 8; ++i) rizhi += "日" + std::to_string(i) + "   子:丑\n";
+  f.Write("rizhi.txt", rizhi);
+  const std::string day = ShenshaDayBranch("子", "丑", 0, buffer);
+  EXPECT_NE(day.find("日7"), std::string::npos);
+  EXPECT_EQ(day.find("日8"), std::string::npos);
+
+  // rizhu: an empty value matches on lines 1 to 5 only; from line 6 the key
+  // is tested with the pillar's branch.
+  f.Write("rizhu.txt", "一     x\n二     庚辰:\n三     x\n四     x\n五     x\n六     庚辰:\n空亡   戌亥:甲子乙丑\n");
+  EXPECT_EQ(ShenshaDayPillar("庚辰", "壬午", buffer), "二");
+  EXPECT_EQ(ShenshaDayPillar("壬戌", "乙丑", buffer), "空亡");
+
+  // rizhus: an empty key matches whenever the value holds the hour pillar.
+  f.Write("rizhus.txt", "拱禄   癸亥:癸丑,:甲子\n");
+  EXPECT_EQ(ShenshaDayPillarExtra("癸亥", "癸丑", buffer), "拱禄");
+  EXPECT_EQ(ShenshaDayPillarExtra("丙寅", "甲子", buffer), "拱禄");
+  EXPECT_EQ(ShenshaDayPillarExtra("丙寅", "乙丑", buffer), "");
+
+  // yuezhi: the value may hold the stem or the branch.
+  f.Write("yuezhi.txt", "天德贵人 寅:丁,卯:申\n");
+  EXPECT_EQ(ShenshaMonthBranch("寅", "丁", "卯", buffer), "天德贵人");
+  EXPECT_EQ(ShenshaMonthBranch("卯", "甲", "申", buffer), "天德贵人");
+  EXPECT_EQ(ShenshaMonthBranch("卯", "丁", "寅", buffer), "");
+}
+
+TEST(ShenshaRoutines, MissingRuleFileIsAnError) {
+  RuleFixture f;
+  ShenshaBuffer buffer;
+  EXPECT_THROW(ShenshaYearStem("甲", "丑", buffer), UserError);
+}
+
+TEST(ShenshaRuleFiles, KnownMarkersOfTheTradition) {
+  ShenshaBuffer b;
+  // 天乙贵人: 甲戊庚 see 丑未.
+  EXPECT_NE(ShenshaDayStem("甲", "丑", b).find("天乙贵人"), std::string::npos);
+  EXPECT_NE(ShenshaYearStem("甲", "未", b).find("天乙贵人"), std::string::npos);
+  EXPECT_EQ(ShenshaDayStem("甲", "子", b).find("天乙贵人"), std::string::npos);
+  // 禄神 and 羊刃 of 甲: 寅 and 卯.
+  EXPECT_NE(ShenshaDayStem("甲", "寅", b).find("禄神"), std::string::npos);
+  EXPECT_NE(ShenshaDayStem("甲", "卯", b).find("羊刃"), std::string::npos);
+  // 驿马 of 申子辰 is 寅; 华盖 辰; 将星 子; 咸池 酉.
+  EXPECT_NE(ShenshaYearBranch("子", "寅", 0, 0, b).find("驿马"), std::string::npos);
+  EXPECT_NE(ShenshaDayBranch("申", "辰", 8, b).find("华盖"), std::string::npos);
+  EXPECT_NE(ShenshaDayBranch("辰", "子", 4, b).find("将星"), std::string::npos);
+  EXPECT_NE(ShenshaDayBranch("子", "酉", 0, b).find("咸池"), std::string::npos);
+  // 红鸾 of a 子 year is 卯, 天喜 酉.
+  EXPECT_NE(ShenshaYearBranch("子", "卯", 0, 0, b).find("红鸾"), std::string::npos);
+  EXPECT_NE(ShenshaYearBranch("子", "酉", 0, 0, b).find("天喜"), std::string::npos);
+  // 天德 of the 寅 month is 丁; 月德 of 寅午戌 months is 丙.
+  EXPECT_NE(ShenshaMonthBranch("寅", "丁", "酉", b).find("天德贵人"), std::string::npos);
+  EXPECT_NE(ShenshaMonthBranch("午", "丙", "子", b).find("月德贵人"), std::string::npos);
+  // 魁罡 on the day pillar 庚辰; 空亡 of the 甲子 decade is 戌亥.
+  EXPECT_NE(ShenshaDayPillar("庚辰", "庚辰", b).find("魁罡贵人"), std::string::npos);
+  EXPECT_NE(ShenshaDayPillar("壬戌", "甲子", b).find("空亡"), std::string::npos);
+  EXPECT_EQ(ShenshaDayPillar("壬申", "甲子", b).find("空亡"), std::string::npos);
+}
+
+TEST(ShenshaRuleFiles, EveryComparedNameHasARuleButTheInexpressibleOnes) {
+  std::string all;
+  ShenshaBuffer b;
+  for (const char* f : {"niangan.txt", "nianzhi.txt", "yuezhi.txt", "rigan.txt", "rizhi.txt", "rizhu.txt", "rizhus.txt"}) {
+    LoadShenshaRules(f, b);
+    ASSERT_FALSE(b.empty()) << f;
+    for (const auto& line : b) {
+      const auto rule = ParseShenshaRuleLine(line);
+      EXPECT_FALSE(rule.items.empty()) << f << ": " << line;
+      for (const auto& item : rule.items) EXPECT_LE(gbk::ByteLength(item.value), 10) << f << ": " << line;
+      all += " " + rule.name + " ";
+    }
+  }
+  const std::string readme = test::ReadFile(std::string(HEHUN_SOURCE_DIR) + "/data/shensha/README");
+  for (auto name : kComparedShenshaNames) {
+    if (name == "披麻、吊客、丧门") continue;  // from the extra checks
+    const bool inFiles = all.find(" " + std::string(name) + " ") != std::string::npos;
+    const bool leftOut = name == "三奇贵人" || name == "天赦" || name == "四废";
+    EXPECT_TRUE(inFiles != leftOut) << name;
+    if (leftOut) EXPECT_NE(readme.find(std::string(name)), std::string::npos) << name;
+  }
+}
+
+}  // namespace
+}  // namespace hehun
