@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <iostream>
@@ -7,6 +8,9 @@
 #include <sstream>
 
 #include "bazi/chart.h"
+#include "reports/marriage_report.h"
+#include "reports/personal_report.h"
+#include <ctime>
 #include "calendar/date.h"
 #include "calendar/ganzhi.h"
 #include "calendar/lunar_calc.h"
@@ -112,12 +116,159 @@ int Pillars(const std::vector<std::string>&, std::istream& in, std::ostream& out
   return 0;
 }
 
+// Messages of the command line: every box becomes a line on standard error.
+class StderrMessages : public Messages {
+ public:
+  explicit StderrMessages(std::ostream& err) : err_(err) {}
+  void ShowInfo(std::string_view text) override { err_ << text << '\n'; }
+  void Notice(std::string_view text) override { err_ << text << '\n'; }
+  void ShowError(std::string_view text) override { err_ << text << '\n'; }
+
+ private:
+  std::ostream& err_;
+};
+
+// Options "--name value" after the subcommand; flags have no value.
+std::map<std::string, std::string> Options(const std::vector<std::string>& args, const std::vector<std::string>& flags) {
+  std::map<std::string, std::string> options;
+  for (size_t i = 1; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a.rfind("--", 0) != 0) throw UserError("无法识别的参数：" + a);
+    if (std::find(flags.begin(), flags.end(), a) != flags.end()) {
+      options[a] = "1";
+    } else {
+      if (i + 1 >= args.size()) throw UserError("参数 " + a + " 缺少取值");
+      options[a] = args[++i];
+    }
+  }
+  return options;
+}
+
+Ymd Today(const std::map<std::string, std::string>& options) {
+  auto it = options.find("--today");
+  if (it != options.end()) return DecodeDate(ParseDateText(it->second));
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+std::string WithoutLeadingZeros(const std::string& s) {
+  const std::string t = Trim(s);
+  size_t i = 0;
+  while (i + 1 < t.size() && t[i] == '0') ++i;
+  return t.substr(i);
+}
+
+// The hour item of the hour list for a clock hour: "子 0", "丑 1" … "子 23".
+std::string HourItem(const std::string& hourText) {
+  const std::string h = WithoutLeadingZeros(hourText);
+  int hour = -1;
+  try {
+    hour = ParseIntText(h);
+  } catch (const ConversionError&) {
+    return h;  // passed on as typed; the report names it
+  }
+  if (hour < 0 || hour > 23) return h;
+  return std::string(kCalendarBranches[((hour + 1) / 2) % 12]) + " " + std::to_string(hour);
+}
+
+// "NAME,YYYY-MM-DD,HH:MM[,lunar]" as the controls of one row would hold it.
+BirthRowTexts RowOfOption(const std::string& value) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  while (true) {
+    const size_t comma = value.find(',', start);
+    parts.push_back(value.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  if (parts.size() < 3 || parts.size() > 4 || (parts.size() == 4 && parts[3] != "lunar"))
+    throw UserError("“" + value + "”应为 姓名,YYYY-MM-DD,HH:MM[,lunar]");
+  BirthRowTexts row;
+  row.name = parts[0];
+  row.calendarIndex = parts.size() == 4 ? 1 : 0;
+  const std::string& date = parts[1];
+  const size_t d1 = date.find('-'), d2 = date.find('-', d1 == std::string::npos ? 0 : d1 + 1);
+  if (d1 == std::string::npos || d2 == std::string::npos) throw UserError("“" + date + "”应为 YYYY-MM-DD");
+  row.year = WithoutLeadingZeros(date.substr(0, d1));
+  row.month = WithoutLeadingZeros(date.substr(d1 + 1, d2 - d1 - 1));
+  row.day = WithoutLeadingZeros(date.substr(d2 + 1));
+  const std::string& time = parts[2];
+  const size_t colon = time.find(':');
+  if (colon == std::string::npos) throw UserError("“" + time + "”应为 HH:MM");
+  row.hour = HourItem(time.substr(0, colon));
+  row.minute = WithoutLeadingZeros(time.substr(colon + 1));
+  return row;
+}
+
+void PrintLines(const LineList& list, std::ostream& out) {
+  std::string text;
+  for (const auto& line : list.lines()) text += line + "\n";
+  out << text;
+}
+
+// marriage: the marriage report as the report area shows it.
+int Marriage(const std::vector<std::string>& args, std::istream&, std::ostream& out, std::ostream& err) {
+  const auto options = Options(args, {});
+  if (!options.count("--man") || !options.count("--woman")) {
+    err << "用法：hehun-cli marriage --man 姓名,YYYY-MM-DD,HH:MM[,lunar] --woman 姓名,YYYY-MM-DD,HH:MM[,lunar] "
+           "[--today YYYY-MM-DD]\n";
+    return 2;
+  }
+  const Ymd today = Today(options);
+  StderrMessages messages(err);
+  RefDb db;
+  ReportArea area;
+  MarriageHiddenLists hidden;
+  int status = 0;
+  try {
+    const ReportResult r =
+        RunMarriageReport(RowOfOption(options.at("--man")), RowOfOption(options.at("--woman")), area, hidden, messages,
+                          db, today);
+    status = r.end == ReportEnd::kComplete ? 0 : 1;
+  } catch (const UserError& e) {
+    err << e.what() << '\n';
+    status = 1;
+  } catch (const SilentAbort&) {
+    status = 2;
+  }
+  PrintLines(area, out);
+  return status;
+}
+
+// personal: the personal report, Bazi or star sign.
+int Personal(const std::vector<std::string>& args, std::istream&, std::ostream& out, std::ostream& err) {
+  const auto options = Options(args, {"--lunar", "--star"});
+  for (const char* required : {"--date", "--time"})
+    if (!options.count(required)) {
+      err << "用法：hehun-cli personal --name 姓名 --sex 男|女 --date YYYY-MM-DD --time HH:MM [--lunar] [--star] "
+             "[--today YYYY-MM-DD]\n";
+      return 2;
+    }
+  const std::string name = options.count("--name") ? options.at("--name") : "";
+  const std::string sex = options.count("--sex") ? options.at("--sex") : "男";
+  BirthRowTexts row = RowOfOption(name + "," + options.at("--date") + "," + options.at("--time"));
+  PersonalInput input{row.name, "", sex, options.count("--lunar") ? 1 : 0, row.year, row.month, row.day, row.hour,
+                      row.minute};
+  StderrMessages messages(err);
+  RefDb db;
+  LineList report;
+  if (!RunPersonalReport(input, options.count("--star") ? PersonalMode::kStarSign : PersonalMode::kBazi, report,
+                         messages, db, Today(options)))
+    return 1;
+  PrintLines(report, out);
+  return 0;
+}
+
 const std::map<std::string, Command>& Commands() {
   static const std::map<std::string, Command> commands = {
       {"lunar", Lunar},
       {"solar", Solar},
       {"solarterms", SolarTerms},
       {"pillars", Pillars},
+      {"marriage", Marriage},
+      {"personal", Personal},
   };
   return commands;
 }
@@ -129,7 +280,9 @@ std::string Usage() {
          "  lunar                 标准输入每行 YYYY-MM-DD，输出农历“年 月 日 闰”\n"
          "  solar                 标准输入每行“年 月 日 闰”，输出公历日期\n"
          "  solarterms 年份       输出该年二十四节气的交节时刻（北京时间）\n"
-         "  pillars               标准输入每行“YYYY-MM-DD HH:MM 男|女”，输出四柱、胎元、顺逆和起运岁数\n";
+         "  pillars               标准输入每行“YYYY-MM-DD HH:MM 男|女”，输出四柱、胎元、顺逆和起运岁数\n"
+         "  marriage --man 姓名,YYYY-MM-DD,HH:MM[,lunar] --woman ... [--today YYYY-MM-DD]   八字合婚报告\n"
+         "  personal --name 姓名 --sex 男|女 --date YYYY-MM-DD --time HH:MM [--lunar] [--star] [--today ...]\n";
 }
 
 int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {

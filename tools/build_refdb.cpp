@@ -122,6 +122,7 @@ int main(int argc, char** argv) {
       BuildJq(w);
       BuildLifePalaceTables(w, data, ReadLines(data / "nayin.txt"));
       BuildZodiacTable(w, data);
+      BuildMatchingTexts(w, data);
       w.Commit();
     }
     {

@@ -118,6 +118,34 @@ void BuildZodiacTable(Writer& w, const std::filesystem::path& data) {
   for (const auto& r : rows) ins.Run({r[0], r[1], r[2], r[3], r[4], r[5], r[6]});
 }
 
+void BuildMatchingTexts(Writer& w, const std::filesystem::path& data) {
+  struct Source {
+    const char* table;
+    const char* columns;
+    std::filesystem::path file;
+    size_t fields, rows;
+  } sources[] = {
+      {"mgjs", "branch TEXT NOT NULL, text TEXT NOT NULL", data / "palace" / "palace_branch.tsv", 2, 12},
+      {"hhjx", "mc TEXT NOT NULL, text TEXT NOT NULL", data / "palace" / "couple.tsv", 2, 8},
+      {"mgzu", "key TEXT NOT NULL, text TEXT NOT NULL", data / "palace" / "group.tsv", 2, 3},
+      {"sxwx", "nan TEXT NOT NULL, nv TEXT NOT NULL, text TEXT NOT NULL", data / "zodiac" / "animal_element.tsv", 3, 25},
+      {"sxgx", "relation TEXT NOT NULL, grade TEXT NOT NULL, text TEXT NOT NULL", data / "zodiac" / "pair_relation.tsv",
+       3, 8},
+      {"hhdj", "key TEXT NOT NULL, text TEXT NOT NULL", data / "zodiac" / "grades.tsv", 2, 5},
+  };
+  for (const auto& src : sources) {
+    w.Exec(std::string("CREATE TABLE ") + src.table + " (" + src.columns + ")");
+    const std::string marks = src.fields == 2 ? "?, ?" : "?, ?, ?";
+    auto ins = w.Prepare(std::string("INSERT INTO ") + src.table + " VALUES (" + marks + ")");
+    const auto rows = ReadTsv(src.file, src.fields);
+    Require(rows.size() == src.rows, src.file.string() + ": expected " + std::to_string(src.rows) + " rows");
+    for (const auto& r : rows) {
+      std::vector<Value> values(r.begin(), r.end());
+      ins.Run(values);
+    }
+  }
+}
+
 void BuildBoneWeightTables(Writer& w, const std::filesystem::path& data) {
   const auto dir = data / "boneweight";
   std::map<std::string, double> byPillar;

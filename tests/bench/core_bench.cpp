@@ -3,6 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bazi/chart.h"
+#include "reports/marriage_report.h"
+#include "reports/personal_report.h"
 
 namespace hehun {
 namespace {
@@ -32,6 +34,34 @@ void BM_ComputeBaziSameSession(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ComputeBaziSameSession)->Unit(benchmark::kMicrosecond);
+
+// A whole marriage report: both charts, every lookup and rule-file read, in a
+// fresh database session as one click has.
+void BM_MarriageReport(benchmark::State& state) {
+  const BirthRowTexts man{"张三", 0, "1990", "5", "1", "辰 8", "30"};
+  const BirthRowTexts woman{"李四", 0, "1992", "10", "12", "未 14", "5"};
+  CapturedMessages messages;
+  for (auto _ : state) {
+    RefDb db;
+    ReportArea area;
+    MarriageHiddenLists hidden;
+    RunMarriageReport(man, woman, area, hidden, messages, db, {2026, 12, 9});
+    benchmark::DoNotOptimize(area);
+  }
+}
+BENCHMARK(BM_MarriageReport)->Unit(benchmark::kMillisecond);
+
+void BM_PersonalBaziReport(benchmark::State& state) {
+  const PersonalInput input{"郑九", "", "女", 0, "1990", "1", "1", "子 0", "0"};
+  CapturedMessages messages;
+  for (auto _ : state) {
+    RefDb db;
+    LineList out;
+    RunPersonalReport(input, PersonalMode::kBazi, out, messages, db, {2026, 12, 9});
+    benchmark::DoNotOptimize(out);
+  }
+}
+BENCHMARK(BM_PersonalBaziReport)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace hehun

@@ -1,0 +1,96 @@
+#include "reports/birth_row.h"
+
+#include "refdb/gbk.h"
+#include "refdb/text.h"
+
+namespace hehun {
+
+namespace {
+
+// The dates every computation can handle: the span of the lunar tables.
+const DateValue kFirstDate = EncodeDate(1900, 1, 31);
+const DateValue kLastDate = EncodeDate(2100, 12, 31);
+
+int FieldNumber(std::string_view text, const std::string& field) {
+  try {
+    return ParseIntText(text);
+  } catch (const ConversionError&) {
+    throw ConversionError(field + "“" + std::string(text) + "”不是有效的数字，请重新输入。");
+  }
+}
+
+}  // namespace
+
+BirthRowMessages ManRowMessages() {
+  return {"男方姓名不能为空!", "请选择男方出生年!", "请选择男方出生月!", "请选择男方出生日!", "请选择男方出生小时!"};
+}
+
+BirthRowMessages WomanRowMessages() {
+  return {"女方姓名不能为空!", "请选择女方出生年!", "请选择女方出生月!", "请选择女方出生日!", "请选择女方出生小时!"};
+}
+
+RowCheck ReadBirthRow(const BirthRowTexts& t, const BirthRowMessages& m, std::string_view who, Messages& messages,
+                      BirthRow& row) {
+  const std::string name = Trim(t.name);
+  const std::string year = Trim(t.year), month = Trim(t.month), day = Trim(t.day), hour = Trim(t.hour);
+  struct Check {
+    const std::string& value;
+    const std::string& message;
+    RowCheck result;
+  } checks[] = {{name, m.name, RowCheck::kNameEmpty},
+                {year, m.year, RowCheck::kYearEmpty},
+                {month, m.month, RowCheck::kMonthEmpty},
+                {day, m.day, RowCheck::kDayEmpty},
+                {hour, m.hour, RowCheck::kHourEmpty}};
+  for (const auto& c : checks)
+    if (c.value.empty()) {
+      messages.ShowInfo(c.message);
+      return c.result;
+    }
+
+  const std::string w(who);
+  // "男方的出生日期", or "出生日期" when the row has no owner to name.
+  const auto of = [&](const std::string& field) { return w.empty() ? field : w + "的" + field; };
+  BirthRow r;
+  r.name = name;
+  DateValue date;
+  if (t.calendarIndex != 0) {
+    const LunarDate lunar{FieldNumber(year, w + "出生年"), FieldNumber(month, w + "出生月"),
+                          FieldNumber(day, w + "出生日"), false};
+    date = LunarToSolar(lunar);
+    if (date == NoSolarDate())
+      throw ConversionError(of("农历出生日期") + year + "年" + month + "月" + day +
+                            "日不存在，或不在可计算的1901年至2099年之内，请重新输入。");
+    r.dateText = FormatDate(date);
+    r.yearText = r.dateText.substr(0, 4);
+    r.monthText = r.dateText.substr(5, 2);
+    r.dayText = r.dateText.substr(8, 2);
+  } else {
+    r.yearText = year;
+    r.monthText = month;
+    r.dayText = day;
+    r.dateText = year + "-" + month + "-" + day;
+    try {
+      date = ParseDateText(r.dateText);
+    } catch (const ConversionError&) {
+      throw ConversionError(of("出生日期") + "“" + r.dateText + "”不是有效的日期，请重新输入。");
+    }
+  }
+  if (date < kFirstDate || date > kLastDate)
+    throw ConversionError(of("出生日期") + FormatDate(date) +
+                          "超出可计算的范围（1900年1月31日至2100年12月31日），请重新输入。");
+
+  r.hourText = hour;
+  r.hourNumber = Trim(gbk::MidBytes(hour, 4, 2));
+  r.hourBranch = Trim(Utf8CharAt(hour, 0));
+  const int hourValue = r.hourNumber.empty() ? -1 : FieldNumber(r.hourNumber, w + "出生时辰");
+  if (hourValue < 0 || hourValue > 23)
+    throw ConversionError(of("出生时辰") + "“" + hour + "”无法识别，请从列表中选择。");
+  r.minuteText = t.minute;
+  const int minute = FieldNumber(Trim(t.minute), w + "出生分钟");
+  if (minute < 0 || minute > 59) throw ConversionError(of("出生分钟") + "“" + t.minute + "”应在0到59之间。");
+  row = r;
+  return RowCheck::kOk;
+}
+
+}  // namespace hehun

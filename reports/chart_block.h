@@ -1,0 +1,32 @@
+// The block of chart lines both reports print for a person: conception
+// pillar, start of luck, ten gods, the eight characters, hidden stems,
+// elements, nayin, luck pillars with ages and years, the flow-year and
+// minor-luck tables; the shensha of the four pillars; the bone weight.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "bazi/chart.h"
+#include "bazi/shensha.h"
+#include "calendar/lunar_calc.h"
+#include "refdb/refdb.h"
+#include "reports/line_sink.h"
+
+namespace hehun {
+
+// Stem and branch of a year, e.g. 1984 → 甲子.
+std::string FlowYearName(int year);
+// 5 → "05岁", 12 → "12岁".
+std::string AgeLabel(int age);
+// The pillar `steps` away from the hour pillar, backward when the luck runs backward.
+std::string MinorPillar(const BaziChart& chart, int steps);
+
+// Writes the chart lines; sets the chart's day hidden stems from the day count.
+void WriteChartBlock(LineSink& sink, BaziChart& chart, RefDb& db, DateValue birthDate, std::string_view yearText,
+                     const LunarDate& lunar);
+void WriteShenshaLines(LineSink& sink, std::string_view heading, const BaziChart& chart, ShenshaBuffer& buffer);
+void WriteBoneWeightLines(LineSink& sink, std::string_view heading, RefDb& db, const LunarDate& lunar,
+                          std::string_view hourNumber, int beforeJie);
+
+}  // namespace hehun

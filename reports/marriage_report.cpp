@@ -1,0 +1,280 @@
+#include "reports/marriage_report.h"
+
+#include "bazi/chart.h"
+#include "bazi/life_palace.h"
+#include "bazi/personality.h"
+#include "bazi/shensha.h"
+#include "bazi/star_sign.h"
+#include "bazi/zodiac.h"
+#include "calendar/ganzhi.h"
+#include "refdb/text.h"
+#include "reports/chart_block.h"
+
+namespace hehun {
+
+namespace {
+
+constexpr std::string_view kSeparator = "<-----------------------八字合婚内容分隔线----------------------------->";
+
+// What one person leaves for the matching sections.
+struct Person {
+  BirthRow row;
+  LunarDate lunar;
+  std::string lunarText, animal, palace, starSign;
+  int age = 0;
+  std::string monthBranch, hourBranch;
+};
+
+void ComputePerson(Person& p, RefDb& db, bool isWoman, const Ymd& today) {
+  const DateValue birth = ParseDateText(p.row.dateText);
+  p.lunar = SolarToLunar(birth);
+  const std::string yearName = CycleYearName(p.lunar.Year - 1864);
+  p.lunarText = yearName + LunarMonthName(p.lunar.Month, p.lunar.IsLeap) + LunarDayName(p.lunar.Day);
+  p.animal = Utf8CharAt(Trim(yearName), 3);
+  p.palace = LifePalaceOf(db, p.lunar.Year, isWoman);
+  p.starSign = StarSignOf(birth);
+  p.age = today.year - ParseIntText(p.row.dateText.substr(0, 4));
+}
+
+void WritePersonHeader(LineSink& out, std::string_view heading, const Person& p) {
+  out.Add(heading);
+  out.Add("");
+  out.Add("姓名：" + p.row.name + " 年龄：" + std::to_string(p.age) + "岁" + "  属相：" + p.animal + "  星座：" + p.starSign);
+  const std::string ymd = FormatDate(ParseDateText(p.row.dateText));
+  out.Add("您出生公历：" + ymd.substr(0, 4) + "年" + ymd.substr(5, 2) + "月" + ymd.substr(8, 2) + "日" + p.row.hourNumber +
+          "点" + p.row.minuteText + "分");
+  out.Add("农历：" + p.lunarText);
+}
+
+// The chart of a person and the parts kept for later.
+void WritePersonChart(Person& p, const char* sex, ReportArea& area, LineList& shensha, std::string_view shenshaHeading,
+                      LineList& bone, std::string_view boneHeading, BaziChart& chart, RefDb& db, Messages& messages,
+                      ShenshaBuffer& buffer, bool writeSeparatorBeforeBone) {
+  const int y = ParseIntText(p.row.yearText), m = ParseIntText(p.row.monthText), d = ParseIntText(p.row.dayText);
+  const int h = ParseIntText(p.row.hourNumber), mi = ParseIntText(Trim(p.row.minuteText));
+  ComputeBazi(chart, db, messages, y, m, d, h, p.lunar.Day, mi, sex);
+  p.monthBranch = chart.MonthBranch;
+  p.hourBranch = chart.HourBranch;
+  WriteChartBlock(area, chart, db, ParseDateText(p.row.dateText), p.row.yearText, p.lunar);
+  shensha.Clear();
+  WriteShenshaLines(shensha, shenshaHeading, chart, buffer);
+  if (writeSeparatorBeforeBone) {
+    area.Add(kSeparator);
+    area.Add("");
+  }
+  bone.Clear();
+  WriteBoneWeightLines(bone, boneHeading, db, p.lunar, p.row.hourNumber, chart.BeforeJie);
+}
+
+std::string Text(RefDb& db, const char* sql, const std::vector<Param>& keys, const char* column) {
+  return db.First(Swallow{}, RefFile::kTgcode, sql, keys).Text(column);
+}
+
+std::string AnimalOfBranch(int b) { return std::string(kZodiacAnimals[b]) + "（" + std::string(kCalendarBranches[b]) + "）"; }
+
+std::string AnimalList(const std::vector<int>& branches) {
+  std::string out;
+  for (size_t i = 0; i < branches.size(); ++i) out += (i ? "、" : "") + AnimalOfBranch(branches[i]);
+  return out;
+}
+
+// 六冲, 六害, 相刑 and the marriage advice for one animal.
+void WriteAnimalRelations(LineSink& out, int b) {
+  out.Add("六冲：与" + AnimalOfBranch(ClashOf(b)) + "相冲，冲者动也，性情相左，相处多起争执。");
+  out.Add("六害：与" + AnimalOfBranch(HarmOf(b)) + "相害，害者损也，易生误会与猜疑。");
+  const auto p = PunishmentsOf(b);
+  if (p.size() == 1 && p[0] == b)
+    out.Add("相刑：" + AnimalOfBranch(b) + "为自刑之属，同属相相配时宜多包容，避免各执己见。");
+  else
+    out.Add("相刑：与" + AnimalList(p) + "相刑，刑者伤也，宜以礼相待、互相尊重。");
+  out.Add("");
+  std::vector<int> best{SixHarmonyOf(b)};
+  for (int x : ThreeHarmonyOf(b)) best.push_back(x);
+  out.Add("婚配建议：宜配" + AnimalOfBranch(SixHarmonyOf(b)) + "（六合）、" + AnimalList(ThreeHarmonyOf(b)) +
+          "（三合）；忌配" + AnimalOfBranch(ClashOf(b)) + "（六冲）、" + AnimalOfBranch(HarmOf(b)) + "（六害）。");
+  out.Add("");
+}
+
+// 上, 中 or 下 for the grade words of the report.
+char GradeLevel(const std::string& grade) {
+  if (grade.find("上") != std::string::npos) return 'g';
+  if (grade.find("下") != std::string::npos) return 'b';
+  return 'm';
+}
+
+void WriteMatchingSections(ReportArea& area, MarriageHiddenLists& hidden, const Person& man, const Person& woman,
+                           RefDb& db) {
+  // Life palace.
+  area.Add("命宫速配：");
+  area.Add("");
+  const std::string gm = Utf8CharAt(man.palace, 2), gw = Utf8CharAt(woman.palace, 2);
+  for (const Person* p : {&man, &woman}) {
+    const std::string palace = LifePalaceBranch(p->monthBranch, p->hourBranch);
+    const std::string g = Utf8CharAt(p->palace, 2);
+    const std::string group = LifePalaceGroup(g) == PalaceGroup::kEast ? " 属于东四命" : " 属于西四命";
+    area.Add((p == &man ? "男命宫：" : "女命宫：") + palace + group);
+    area.Add("命宫解析：" + Text(db, "SELECT text FROM mgjs WHERE branch = ? ORDER BY rowid LIMIT 1", {palace}, "text"));
+    area.Add("");
+  }
+  const std::string pm = PairingNumber(gm, false), pw = PairingNumber(gw, true);
+  area.Add("合婚小结：" + LifePalaceMatch(db, pm, pw));
+  const Row pair = db.First(Swallow{}, RefFile::kTgcode,
+                            "SELECT dj, mc FROM mghp WHERE nan = ? AND nv = ? ORDER BY rowid LIMIT 1", {pm, pw});
+  const std::string relation = pair.Text("mc");
+  const std::string groupKey = LifePalaceGroup(gm) != LifePalaceGroup(gw)
+                                   ? "东西相异"
+                                   : (LifePalaceGroup(gm) == PalaceGroup::kEast ? "同东四命" : "同西四命");
+  area.Add("合婚解析：" + Text(db, "SELECT text FROM hhjx WHERE mc = ? ORDER BY rowid LIMIT 1", {relation}, "text") +
+           Text(db, "SELECT text FROM mgzu WHERE key = ? ORDER BY rowid LIMIT 1", {groupKey}, "text"));
+  area.Add("");
+  area.Add(kSeparator);
+  area.Add("");
+
+  // Elements.
+  area.Add("五行速配：");
+  area.Add("");
+  const std::string em = Utf8CharAt(man.palace, 3), ew = Utf8CharAt(woman.palace, 3);
+  const std::string zm = Utf8CharAt(man.palace, 4), zw = Utf8CharAt(woman.palace, 4);
+  area.Add("男八字五行：属于" + em + "命 属相：" + man.animal + "(" + zm + ")");
+  area.Add("女八字五行：属于" + ew + "命 属相：" + woman.animal + "(" + zw + ")");
+  area.Add("");
+  area.Add("八字五行速配结果：" + LifePalaceElementMatch(db, em, ew));
+  area.Add("");
+  {
+    const int a = IndexOf(kElementNames, zm), b = IndexOf(kElementNames, zw);
+    std::string verdict;
+    if (a >= 0 && b >= 0) {
+      const auto ea = static_cast<Element>(a), eb = static_cast<Element>(b);
+      if (a == b)
+        verdict = "同为" + zm + "，五行比和（中等）。";
+      else if (Generates(ea) == eb || Generates(eb) == ea)
+        verdict = (Generates(ea) == eb ? zm + "生" + zw : zw + "生" + zm) + "，五行相生（上等）。";
+      else
+        verdict = (Controls(ea) == eb ? zm + "克" + zw : zw + "克" + zm) + "，五行相克（下等）。";
+    }
+    area.Add("生肖五行速配结果：男属" + man.animal + "（" + zm + "），女属" + woman.animal + "（" + zw + "），" + verdict +
+             Text(db, "SELECT text FROM sxwx WHERE nan = ? AND nv = ? ORDER BY rowid LIMIT 1", {zm, zw}, "text"));
+  }
+  area.Add("");
+  area.Add(kSeparator);
+  area.Add("");
+
+  // Zodiac animals.
+  area.Add("属相速配：");
+  area.Add("");
+  for (const Person* p : {&man, &woman}) {
+    area.Add((p == &man ? "男属相：" : "女属相：") + p->animal);
+    const Row facts = db.First(Unguarded{}, RefFile::kTgcode, "SELECT * FROM shengxiao WHERE shuxing = ? ORDER BY rowid LIMIT 1",
+                               {p->animal});
+    area.Add("");
+    for (const char* column : {"Tedian", "shouhushen", "yanshe", "fangwei", "hua", "shuzi"}) area.Add(facts.Text(column));
+    const int b = IndexOf(kZodiacAnimals, p->animal);
+    if (b >= 0) {
+      WriteAnimalRelations(area, b);
+    } else {
+      for (const char* label : {"六冲：", "六害：", "相刑："}) area.Add(label);
+      area.Add("");
+      area.Add("婚配建议：");
+      area.Add("");
+    }
+  }
+  const int bm = IndexOf(kZodiacAnimals, man.animal), bw = IndexOf(kZodiacAnimals, woman.animal);
+  const std::string coupleRelation = bm >= 0 && bw >= 0 ? CoupleRelation(bm, bw) : "无";
+  const Row rel = db.First(Swallow{}, RefFile::kTgcode,
+                           "SELECT grade, text FROM sxgx WHERE relation = ? ORDER BY rowid LIMIT 1", {coupleRelation});
+  area.Add("相配结果：男" + man.animal + "女" + woman.animal + "，" +
+           (coupleRelation == "无" ? std::string("属相无合无冲") : "属相" + coupleRelation) + "，" + rel.Text("grade") +
+           "。" + rel.Text("text"));
+  {
+    const char palaceLevel = GradeLevel(pair.Text("dj") == "1" ? "上" : pair.Text("dj") == "2" ? "中" : "下");
+    const char animalLevel = GradeLevel(rel.Text("grade"));
+    std::string key;
+    if (palaceLevel == 'b' || animalLevel == 'b')
+      key = "有凶";
+    else if (palaceLevel == 'g' && animalLevel == 'g')
+      key = "都好";
+    else if (palaceLevel == 'g' || animalLevel == 'g')
+      key = "一好一平";
+    else
+      key = "都平";
+    std::string more = Text(db, "SELECT text FROM hhdj WHERE key = ? ORDER BY rowid LIMIT 1", {key}, "text");
+    if (bm >= 0 && bw >= 0 && IsXiaoWuHunPair(bm, bw))
+      more += Text(db, "SELECT text FROM hhdj WHERE key = ? ORDER BY rowid LIMIT 1", {std::string("小五婚")}, "text");
+    area.Add("其他更多解释：" + more);
+  }
+  area.Add("");
+  area.Add("另外：小五婚歌诀也可参考");
+  area.Add("老鼠兔子不成婚，虎猴一见两地分。");
+  area.Add("金鸡不到马群跑，江猪不敢跳龙门。");
+  area.Add("戌狗不到巳上去，牛羊相逢泪淋淋。");
+  area.Add("");
+  area.Add(kSeparator);
+  area.Add("");
+
+  // Personalities, bone weights, shensha.
+  area.Add("简易性格对比：");
+  area.Add("");
+  hidden.personalityMan.AppendTo(area);
+  hidden.personalityWoman.AppendTo(area);
+  area.Add(kSeparator);
+  area.Add("");
+  area.Add("骨重对比：");
+  area.Add("");
+  hidden.boneWeightMan.AppendTo(area);
+  hidden.boneWeightWoman.AppendTo(area);
+  area.Add(kSeparator);
+  area.Add("");
+  area.Add("四柱神煞对比：");
+  area.Add("");
+  hidden.shenshaMan.AppendTo(area);
+  hidden.shenshaWoman.AppendTo(area);
+  const std::string manText = hidden.shenshaMan.Text(), womanText = hidden.shenshaWoman.Text();
+  std::string common;
+  for (auto name : kComparedShenshaNames)
+    if (Contains(manText, name) && Contains(womanText, name)) common += std::string(name) + " ";
+  area.Add("四柱神煞相同的有：" + common);
+  area.Add("说明：此处提供参考，相同越多说明两人命运接近，更符合婚配。");
+  area.Add("");
+  area.Add(kSeparator);
+  area.Add("");
+  area.Add("特别声明：以上分析只做参考，即使分析不佳世上也有欢喜冤家或旷世奇缘的情感。");
+}
+
+}  // namespace
+
+ReportResult RunMarriageReport(const BirthRowTexts& manTexts, const BirthRowTexts& womanTexts, ReportArea& area,
+                               MarriageHiddenLists& hidden, Messages& messages, RefDb& db, const Ymd& today) {
+  BaziChart chart;
+  ShenshaBuffer buffer;
+  Person man, woman;
+
+  const RowCheck manCheck = ReadBirthRow(manTexts, ManRowMessages(), "男方", messages, man.row);
+  if (manCheck != RowCheck::kOk) return {ReportEnd::kManRowRefused, manCheck == RowCheck::kNameEmpty};
+  ComputePerson(man, db, false, today);
+  area.Clear();
+  WritePersonHeader(area, "男方基本信息：", man);
+  WritePersonChart(man, "男", area, hidden.shenshaMan, "男方四柱神煞：", hidden.boneWeightMan, "男方袁天罡称骨算命：",
+                   chart, db, messages, buffer, false);
+  hidden.personalityMan.Clear();
+  MalePersonalityBrief(chart, db, messages, ParseIntText(man.row.yearText), ParseIntText(man.row.monthText),
+                       ParseIntText(man.row.dayText), ParseIntText(man.row.hourNumber), man.lunar.Day,
+                       ParseIntText(Trim(man.row.minuteText)), "男", hidden.personalityMan);
+
+  const RowCheck womanCheck = ReadBirthRow(womanTexts, WomanRowMessages(), "女方", messages, woman.row);
+  if (womanCheck != RowCheck::kOk) return {ReportEnd::kWomanRowRefused, womanCheck == RowCheck::kNameEmpty};
+  ComputePerson(woman, db, true, today);
+  area.Add("------------------------------------------------------------------------");
+  area.Add("");
+  WritePersonHeader(area, "女方基本信息：", woman);
+  WritePersonChart(woman, "女", area, hidden.shenshaWoman, "女方四柱神煞：", hidden.boneWeightWoman,
+                   "女方袁天罡称骨算命：", chart, db, messages, buffer, true);
+  hidden.personalityWoman.Clear();
+  FemalePersonalityBrief(chart, db, messages, ParseIntText(woman.row.yearText), ParseIntText(woman.row.monthText),
+                         ParseIntText(woman.row.dayText), ParseIntText(woman.row.hourNumber), woman.lunar.Day,
+                         ParseIntText(Trim(woman.row.minuteText)), "女", hidden.personalityWoman);
+
+  WriteMatchingSections(area, hidden, man, woman, db);
+  return {};
+}
+
+}  // namespace hehun
