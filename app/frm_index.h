@@ -1,14 +1,146 @@
-// The main window of the program.
+// The main window: the painted title bar and page buttons, the page stack
+// with the birth-data panels, the report areas, the function page and the
+// closing sequence.
 #pragma once
 
+#include <QDate>
+#include <QPixmap>
+#include <QPoint>
+#include <QPointer>
+#include <QUrl>
 #include <QWidget>
+#include <memory>
+
+#include "app/input_panels.h"
+#include "reports/marriage_report.h"
+
+class QComboBox;
+class QFileDialog;
+class QFrame;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QTextBrowser;
 
 namespace hehun::ui {
+
+class UiServices;
+class TFrmQiming;
 
 class TFrmIndex : public QWidget {
   Q_OBJECT
  public:
-  explicit TFrmIndex(QWidget* parent = nullptr);
+  // `services` answers for the desktop (message boxes, file and printer
+  // choice, opening addresses); without it the real dialogs are used.
+  // `today` fixes the date the window starts from and reports count ages
+  // from; without it the system clock is read.
+  explicit TFrmIndex(UiServices* services = nullptr, QDate today = QDate(), QWidget* parent = nullptr);
+  ~TFrmIndex() override;
+
+  QDate Today() const;
+  // The folder of the database lock files removed by the closing sequence
+  // (the program's folder unless set).
+  void SetLockFileDir(const QString& dir) { lockFileDir_ = dir; }
+  QString LockFileDir() const;
+
+  // Page buttons.
+  void RzToolButton1Click();
+  void RzToolButton2Click();
+  void RzToolButton3Click();
+  void RzToolButton4Click();
+  void RzToolButton5Click();
+  void RzToolButton7Click();
+  void RzToolButton8Click();
+  void RzToolButton10Click();
+  // Title bar.
+  void RzToolButton9Click();
+  void RzToolButton11Click();
+  void RzToolButton12Click();
+  // The reports.
+  void RzBitBtn2Click();
+  void RzButton2Click();
+  // Saving and printing the result text of a page.
+  void SaveResult(QPlainTextEdit* memo, const QString& suggestedName);
+  void PrintResult(QPlainTextEdit* memo, const QString& title);
+  // Function page.
+  void RzToolButton37Click();
+  void RzToolButton38Click();
+  void RzToolButton39Click();
+  void RzToolButton40Click();
+
+  // The links handed to the desktop.
+  static QUrl WebSiteUrl();
+  static QUrl MailUrl();
+  static QUrl ChatUrl();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildTitleBar();
+  void BuildTopButtons();
+  void BuildPages();
+  void BuildMarriagePage(QWidget* page);
+  void BuildPersonalPage(QWidget* page);
+  void BuildAlmanacPage(QWidget* page);
+  void BuildWeddingPage(QWidget* page);
+  void BuildFunctionPage(QWidget* page);
+  void BuildAboutPage(QWidget* page);
+  void FillDatesFromToday();
+  void ShowPage(QWidget* page);
+  void ShowUserError(const std::exception& error);
+  void ShowReportArea();
+  hehun::Ymd TodayYmd() const;
+  QPlainTextEdit* MakeResultArea(QWidget* page, const char* objectName, const QRect& geometry);
+  QPushButton* MakeButton(QWidget* page, const char* objectName, const QString& caption, const QRect& geometry);
+  void DeleteLockFiles() const;
+
+  std::unique_ptr<UiServices> ownServices_;
+  UiServices* services_ = nullptr;
+  QDate fixedToday_;
+  QString lockFileDir_;
+  QPixmap background_;
+
+  QWidget* dragStrip_ = nullptr;
+  QPoint dragOffset_;
+  bool manualDrag_ = false;
+  bool centred_ = false;
+
+  QTabWidget* pages_ = nullptr;
+  QWidget* tabSheet1_ = nullptr;   // 合婚
+  QWidget* tabSheet2_ = nullptr;   // 八字及星座
+  QWidget* tabSheet3_ = nullptr;   // 本日黄历
+  QWidget* tabSheet10_ = nullptr;  // 百科
+  QWidget* tabSheet9_ = nullptr;   // 功能大全
+  QWidget* tabSheet8_ = nullptr;   // 关于我们
+  QWidget* tabSheet4_ = nullptr;   // 结婚吉日
+  QFileDialog* saveDialog_ = nullptr;
+
+  // 合婚
+  BirthRowControls man_, woman_;
+  QPlainTextEdit* memoSuccess_ = nullptr;
+  hehun::ReportArea reportArea_;
+  hehun::MarriageHiddenLists hiddenLists_;
+  // 八字及星座
+  QLineEdit* xing2_ = nullptr;
+  QLineEdit* nameB2_ = nullptr;
+  QComboBox* sex2_ = nullptr;
+  QComboBox* calendar2_ = nullptr;
+  QComboBox *year2_ = nullptr, *month2_ = nullptr, *day2_ = nullptr, *hour2_ = nullptr, *minute2_ = nullptr;
+  QPushButton* rzButton2_ = nullptr;
+  QPlainTextEdit* memo1_ = nullptr;
+  // 本日黄历
+  QComboBox *slYear_ = nullptr, *slMonth_ = nullptr, *slDay_ = nullptr;
+  // 结婚吉日
+  QComboBox *year1_ = nullptr, *month1_ = nullptr, *day1_ = nullptr;
+  QComboBox *year2w_ = nullptr, *month2w_ = nullptr, *day2w_ = nullptr;
+  QPlainTextEdit* memo2_ = nullptr;
+
+  QPointer<TFrmQiming> frmQiming_;
 };
 
 }  // namespace hehun::ui

@@ -1,16 +1,16 @@
 // Program entry: the application object, its title and the main window.
 #include <QApplication>
-#include <QScreen>
 
+#include "app/appearance.h"
 #include "app/frm_index.h"
-#include "refdb/messages.h"
+#include "app/ui_services.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QString::fromUtf8(hehun::kAppTitle.data(), hehun::kAppTitle.size()));
-  hehun::ui::TFrmIndex window;
-  const QRect screen = window.screen()->availableGeometry();
-  window.move(screen.center() - window.rect().center());
-  window.show();
+  QApplication::setApplicationName(hehun::ui::AppTitle());
+  hehun::ui::ApplyAppearance(app);
+  auto* window = new hehun::ui::TFrmIndex;
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->show();
   return app.exec();
 }

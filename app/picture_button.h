@@ -1,0 +1,26 @@
+// A transparent button laid over a painted icon: it draws nothing of its own
+// but a soft highlight while the mouse is over it or presses it.
+#pragma once
+
+#include <QColor>
+#include <QToolButton>
+
+namespace hehun::ui {
+
+class PictureButton : public QToolButton {
+  Q_OBJECT
+ public:
+  PictureButton(const QString& objectName, const QRect& geometry, const QString& hint, const QColor& highlight,
+                QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+
+ private:
+  QColor highlight_;
+  bool hovered_ = false;
+};
+
+}  // namespace hehun::ui

@@ -1,0 +1,73 @@
+#include "app/ui_services.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "app/appearance.h"
+
+namespace hehun::ui {
+
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+std::string ToUtf8(const QString& text) { return text.toUtf8().toStdString(); }
+
+QString AppTitle() { return FromUtf8(hehun::kAppTitle); }
+
+void DesktopServices::ShowInfo(QWidget* parent, const QString& text) {
+  QMessageBox::information(parent, QStringLiteral("提示"), text);
+}
+
+void DesktopServices::Notice(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, AppTitle(), text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+void DesktopServices::ShowError(QWidget* parent, const QString& text) {
+  QMessageBox::critical(parent, AppTitle(), text);
+}
+
+QString DesktopServices::ChooseSaveFile(QFileDialog* dialog) {
+  if (dialog->exec() != QDialog::Accepted) return {};
+  const QStringList files = dialog->selectedFiles();
+  return files.isEmpty() ? QString() : files.first();
+}
+
+bool DesktopServices::ChoosePrinter(QWidget* parent, QPrinter& printer) {
+  QPrintDialog dialog(&printer, parent);
+  dialog.setWindowTitle(QStringLiteral("打印"));
+  return dialog.exec() == QDialog::Accepted;
+}
+
+void DesktopServices::OpenUrl(const QUrl& url) { QDesktopServices::openUrl(url); }
+
+void WindowMessages::ShowInfo(std::string_view text) { services_.ShowInfo(parent_, FromUtf8(text)); }
+void WindowMessages::Notice(std::string_view text) { services_.Notice(parent_, FromUtf8(text)); }
+void WindowMessages::ShowError(std::string_view text) { services_.ShowError(parent_, FromUtf8(text)); }
+
+void PrintPlainText(QPrinter& printer, const QString& title, const QString& text) {
+  QTextDocument document;
+  document.setDefaultFont(ReportFont(10));
+  QTextCursor cursor(&document);
+  QTextCharFormat heading;
+  QFont headingFont = UiFont(16);
+  headingFont.setBold(true);
+  heading.setFont(headingFont);
+  QTextBlockFormat centred;
+  centred.setAlignment(Qt::AlignHCenter);
+  centred.setBottomMargin(12);
+  cursor.setBlockFormat(centred);
+  cursor.insertText(title, heading);
+  QTextBlockFormat body;
+  cursor.insertBlock(body, QTextCharFormat());
+  QTextCharFormat bodyFormat;
+  bodyFormat.setFont(ReportFont(10));
+  cursor.insertText(text, bodyFormat);
+  document.print(&printer);
+}
+
+}  // namespace hehun::ui
