@@ -23,12 +23,6 @@ constexpr Trigram kTrigrams[] = {{1, "一", 0b010}, {2, "二", 0b000}, {3, "三"
                                  {6, "六", 0b111}, {7, "七", 0b011}, {8, "八", 0b100}, {9, "九", 0b101}};
 static_assert(std::size(kTrigrams) == 8);
 
-const Trigram& TrigramOfNumber(int n) {
-  for (const auto& t : kTrigrams)
-    if (t.number == n) return t;
-  throw std::logic_error("no trigram numbered " + std::to_string(n));
-}
-
 std::string Numeral(int n) { return std::string(kChineseNumerals[n]); }
 
 // The Eight Mansions relation of two trigrams by the 大游年 rule: from the

@@ -99,7 +99,9 @@ TEST(LunarCalendar, WholeRangeAgreesAndInverts) {
     const LunarDate expected{m.year, m.month, static_cast<int>(d - m.start) + 1, m.leap};
     const LunarDate got = SolarToLunar(d);
     ASSERT_EQ(got, expected) << FormatDate(d);
-    if (d >= D(1901, 2, 19) && d <= D(2099, 12, 31)) ASSERT_EQ(LunarToSolar(got), d) << FormatDate(d);
+    if (d >= D(1901, 2, 19) && d <= D(2099, 12, 31)) {
+      ASSERT_EQ(LunarToSolar(got), d) << FormatDate(d);
+    }
   }
 }
 

@@ -153,7 +153,9 @@ TEST(MarriageReport, SectionsSeparatorsAndCommonShensha) {
   for (const char* label : {"命宫解析：", "合婚解析：", "生肖五行速配结果：", "六冲：", "六害：", "相刑：", "婚配建议：",
                             "相配结果：", "其他更多解释："})
     for (const auto& line : lines)
-      if (line.rfind(label, 0) == 0) EXPECT_GT(Utf8Length(line), Utf8Length(label) + 8) << line;
+      if (line.rfind(label, 0) == 0) {
+        EXPECT_GT(Utf8Length(line), Utf8Length(label) + 8) << line;
+      }
   // The common names are those in both shensha lists, in the list's order.
   std::string common;
   for (const auto& line : lines)

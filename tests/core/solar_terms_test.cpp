@@ -55,7 +55,9 @@ TEST(SolarTermTable, EveryYearHasItsTwentyFourTermsInOrder) {
       ASSERT_EQ(DecodeDate(t).year, year) << year << name;
       ASSERT_GT(t, previous) << year << name;
       // Terms follow each other every 14 to 16 days.
-      if (previous > 0) ASSERT_NEAR(t - previous, 15.2, 1.0) << year << name;
+      if (previous > 0) {
+        ASSERT_NEAR(t - previous, 15.2, 1.0) << year << name;
+      }
       previous = t;
     }
   }
