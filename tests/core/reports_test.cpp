@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "bazi/chart.h"
 #include "refdb/text.h"
 #include "reports/birth_row.h"
 #include "reports/chart_block.h"
@@ -173,6 +174,34 @@ TEST(MarriageReport, AgeCountsCalendarYearsAndTheLunarYearDecidesTheAnimal) {
   RunMarriageReport(Row("陈一", "1990", "1", "20"), Row("", "", "", ""), area, hidden, messages, db, {2013, 1, 1});
   EXPECT_EQ(area.lines()[2], "姓名：陈一 年龄：23岁  属相：蛇  星座：水瓶座");
   EXPECT_EQ(area.lines()[4], "农历：己巳(蛇年)十二月廿四");
+}
+
+TEST(ChartBlock, ShenshaLinesOfAKnownChart) {
+  // 丁丑 甲辰 甲申 丙寅: the day stem 甲 sees 丑 as 天乙贵人 and 寅 as its 禄;
+  // the day branch 申 (申子辰) has its 驿马 in 寅.
+  RefDb db;
+  CapturedMessages messages;
+  BaziChart chart;
+  ASSERT_TRUE(ComputeBazi(chart, db, messages, 1997, 4, 12, 3, 0, 13, "女"));
+  ASSERT_EQ(chart.YearStem + chart.YearBranch + chart.MonthStem + chart.MonthBranch + chart.DayStem + chart.DayBranch +
+                chart.HourStem + chart.HourBranch,
+            "丁丑甲辰甲申丙寅");
+  LineList lines;
+  ShenshaBuffer buffer;
+  WriteShenshaLines(lines, "四柱神煞：", chart, buffer);
+  ASSERT_EQ(lines.lines().size(), 5u);
+  EXPECT_EQ(lines.lines()[0], "四柱神煞：");
+  const auto has = [&](int line, const char* name) { return Contains(lines.lines()[line], name); };
+  EXPECT_TRUE(lines.lines()[1].rfind("年柱：", 0) == 0);
+  EXPECT_TRUE(has(1, "天乙贵人"));
+  EXPECT_FALSE(has(2, "天乙贵人"));
+  EXPECT_FALSE(has(3, "天乙贵人"));
+  EXPECT_TRUE(has(4, "禄神"));
+  EXPECT_TRUE(has(4, "驿马"));
+  for (const auto& line : lines.lines()) {
+    EXPECT_NE(line.back(), ' ') << line;
+    EXPECT_EQ(line.find("：", 0), line.rfind("：")) << line;
+  }
 }
 
 TEST(ChartBlock, AgeLabelsAndMinorPillars) {
