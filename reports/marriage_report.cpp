@@ -16,6 +16,20 @@ namespace {
 
 constexpr std::string_view kSeparator = "<-----------------------八字合婚内容分隔线----------------------------->";
 
+// Every section ends with the separator line and an empty line.
+void CloseSection(LineSink& area) {
+  area.Add(kSeparator);
+  area.Add("");
+}
+
+// A heading and the man's and the woman's hidden list, one after the other.
+void SideBySide(LineSink& area, std::string_view heading, const LineList& man, const LineList& woman) {
+  area.Add(heading);
+  area.Add("");
+  man.AppendTo(area);
+  woman.AppendTo(area);
+}
+
 // What one person leaves for the matching sections.
 struct Person {
   BirthRow row;
@@ -58,10 +72,7 @@ void WritePersonChart(Person& p, const char* sex, ReportArea& area, LineList& sh
   WriteChartBlock(area, chart, db, ParseDateText(p.row.dateText), p.row.yearText, p.lunar);
   shensha.Clear();
   WriteShenshaLines(shensha, shenshaHeading, chart, buffer);
-  if (writeSeparatorBeforeBone) {
-    area.Add(kSeparator);
-    area.Add("");
-  }
+  if (writeSeparatorBeforeBone) CloseSection(area);
   bone.Clear();
   WriteBoneWeightLines(bone, boneHeading, db, p.lunar, p.row.hourNumber, chart.BeforeJie);
 }
@@ -127,8 +138,7 @@ void WriteMatchingSections(ReportArea& area, MarriageHiddenLists& hidden, const 
   area.Add("合婚解析：" + Text(db, "SELECT text FROM hhjx WHERE mc = ? ORDER BY rowid LIMIT 1", {relation}, "text") +
            Text(db, "SELECT text FROM mgzu WHERE key = ? ORDER BY rowid LIMIT 1", {groupKey}, "text"));
   area.Add("");
-  area.Add(kSeparator);
-  area.Add("");
+  CloseSection(area);
 
   // Elements.
   area.Add("五行速配：");
@@ -156,8 +166,7 @@ void WriteMatchingSections(ReportArea& area, MarriageHiddenLists& hidden, const 
              Text(db, "SELECT text FROM sxwx WHERE nan = ? AND nv = ? ORDER BY rowid LIMIT 1", {zm, zw}, "text"));
   }
   area.Add("");
-  area.Add(kSeparator);
-  area.Add("");
+  CloseSection(area);
 
   // Zodiac animals.
   area.Add("属相速配：");
@@ -208,26 +217,14 @@ void WriteMatchingSections(ReportArea& area, MarriageHiddenLists& hidden, const 
   area.Add("金鸡不到马群跑，江猪不敢跳龙门。");
   area.Add("戌狗不到巳上去，牛羊相逢泪淋淋。");
   area.Add("");
-  area.Add(kSeparator);
-  area.Add("");
+  CloseSection(area);
 
   // Personalities, bone weights, shensha.
-  area.Add("简易性格对比：");
-  area.Add("");
-  hidden.personalityMan.AppendTo(area);
-  hidden.personalityWoman.AppendTo(area);
-  area.Add(kSeparator);
-  area.Add("");
-  area.Add("骨重对比：");
-  area.Add("");
-  hidden.boneWeightMan.AppendTo(area);
-  hidden.boneWeightWoman.AppendTo(area);
-  area.Add(kSeparator);
-  area.Add("");
-  area.Add("四柱神煞对比：");
-  area.Add("");
-  hidden.shenshaMan.AppendTo(area);
-  hidden.shenshaWoman.AppendTo(area);
+  SideBySide(area, "简易性格对比：", hidden.personalityMan, hidden.personalityWoman);
+  CloseSection(area);
+  SideBySide(area, "骨重对比：", hidden.boneWeightMan, hidden.boneWeightWoman);
+  CloseSection(area);
+  SideBySide(area, "四柱神煞对比：", hidden.shenshaMan, hidden.shenshaWoman);
   const std::string manText = hidden.shenshaMan.Text(), womanText = hidden.shenshaWoman.Text();
   std::string common;
   for (auto name : kComparedShenshaNames)
@@ -235,8 +232,7 @@ void WriteMatchingSections(ReportArea& area, MarriageHiddenLists& hidden, const 
   area.Add("四柱神煞相同的有：" + common);
   area.Add("说明：此处提供参考，相同越多说明两人命运接近，更符合婚配。");
   area.Add("");
-  area.Add(kSeparator);
-  area.Add("");
+  CloseSection(area);
   area.Add("特别声明：以上分析只做参考，即使分析不佳世上也有欢喜冤家或旷世奇缘的情感。");
 }
 
