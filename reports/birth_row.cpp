@@ -30,7 +30,7 @@ BirthRowMessages WomanRowMessages() {
 }
 
 RowCheck ReadBirthRow(const BirthRowTexts& t, const BirthRowMessages& m, std::string_view who, Messages& messages,
-                      BirthRow& row) {
+                      BirthRow& row, bool checkTime) {
   const std::string name = Trim(t.name);
   const std::string year = Trim(t.year), month = Trim(t.month), day = Trim(t.day), hour = Trim(t.hour);
   struct Check {
@@ -83,12 +83,14 @@ RowCheck ReadBirthRow(const BirthRowTexts& t, const BirthRowMessages& m, std::st
   r.hourText = hour;
   r.hourNumber = Trim(gbk::MidBytes(hour, 4, 2));
   r.hourBranch = Trim(Utf8CharAt(hour, 0));
-  const int hourValue = r.hourNumber.empty() ? -1 : FieldNumber(r.hourNumber, w + "出生时辰");
-  if (hourValue < 0 || hourValue > 23)
-    throw ConversionError(of("出生时辰") + "“" + hour + "”无法识别，请从列表中选择。");
   r.minuteText = t.minute;
-  const int minute = FieldNumber(Trim(t.minute), w + "出生分钟");
-  if (minute < 0 || minute > 59) throw ConversionError(of("出生分钟") + "“" + t.minute + "”应在0到59之间。");
+  if (checkTime) {
+    const int hourValue = r.hourNumber.empty() ? -1 : FieldNumber(r.hourNumber, w + "出生时辰");
+    if (hourValue < 0 || hourValue > 23)
+      throw ConversionError(of("出生时辰") + "“" + hour + "”无法识别，请从列表中选择。");
+    const int minute = FieldNumber(Trim(t.minute), w + "出生分钟");
+    if (minute < 0 || minute > 59) throw ConversionError(of("出生分钟") + "“" + t.minute + "”应在0到59之间。");
+  }
   row = r;
   return RowCheck::kOk;
 }

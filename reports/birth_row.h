@@ -45,8 +45,9 @@ enum class RowCheck { kOk, kNameEmpty, kYearEmpty, kMonthEmpty, kDayEmpty, kHour
 // that field. A lunar date that does not exist, a Gregorian date outside
 // 1900-01-31 to 2100-12-31 and a text that is not a number or not a date
 // throw ConversionError with a message that names the field (`who` is
-// "男方", "女方" or empty).
+// "男方", "女方" or empty). The hour and minute are checked too unless
+// `checkTime` is false (a report that only prints them).
 RowCheck ReadBirthRow(const BirthRowTexts& texts, const BirthRowMessages& rowMessages, std::string_view who,
-                      Messages& messages, BirthRow& row);
+                      Messages& messages, BirthRow& row, bool checkTime = true);
 
 }  // namespace hehun

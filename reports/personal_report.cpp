@@ -23,11 +23,12 @@ PersonalMode PersonalModeOfCaption(std::string_view caption) {
 
 bool RunPersonalReport(const PersonalInput& in, PersonalMode mode, LineList& out, Messages& messages, RefDb& db,
                        const Ymd& today) {
-  // The name is not required on this page: only the date and hour are checked.
+  // The name is not required on this page; the hour and minute are checked
+  // only where the chart needs them (the star-sign report just prints them).
   const BirthRowTexts texts{"-", in.calendarIndex, in.year, in.month, in.day, in.hour, in.minute};
   const BirthRowMessages m{"", "请选择出生年!", "请选择出生月!", "请选择出生日!", "请选择出生小时!"};
   BirthRow row;
-  if (ReadBirthRow(texts, m, "", messages, row) != RowCheck::kOk) return false;
+  if (ReadBirthRow(texts, m, "", messages, row, mode == PersonalMode::kBazi) != RowCheck::kOk) return false;
   row.name = Trim(in.name) + Trim(in.secondName);
 
   const DateValue birth = ParseDateText(row.dateText);

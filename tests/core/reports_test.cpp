@@ -246,6 +246,12 @@ TEST(PersonalReport, ModesValidationAndWholeReplacement) {
   ASSERT_TRUE(RunPersonalReport(in, PersonalMode::kBazi, out, messages, db, kToday));
   EXPECT_EQ(out.lines()[4], "您出生公历：1990年01月27日5点0分");
 
+  // The star-sign report only prints the hour and minute.
+  in = {"冯十", "", "男", 0, "2001", "4", "21", "10", "x"};
+  ASSERT_TRUE(RunPersonalReport(in, PersonalMode::kStarSign, out, messages, db, kToday));
+  EXPECT_EQ(out.lines()[4], "您出生公历：2001年04月21日点x分");
+  EXPECT_THROW(RunPersonalReport(in, PersonalMode::kBazi, out, messages, db, kToday), ConversionError);
+
   const LineList before = out;
   in = {"林一", "", "男", 0, "2001", "2", "29", "卯 5", "0"};
   EXPECT_THROW(RunPersonalReport(in, PersonalMode::kBazi, out, messages, db, kToday), ConversionError);
