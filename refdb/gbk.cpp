@@ -11,10 +11,34 @@ namespace hehun::gbk {
 
 namespace {
 
+// One conversion descriptor per direction and thread, opened on first use:
+// the shensha rules and the name limits convert many short texts.
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
+    if (cd_ == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv: GBK is not available");
+  }
+  ~Converter() { iconv_close(cd_); }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+  iconv_t get() {
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
+    return cd_;
+  }
+
+ private:
+  iconv_t cd_;
+};
+
+iconv_t Descriptor(const char* to, const char* from) {
+  thread_local Converter toGbk("GBK", "UTF-8");
+  thread_local Converter toUtf8("UTF-8", "GBK");
+  return std::string_view(to) == "GBK" ? toGbk.get() : toUtf8.get();
+}
+
 // Converts with iconv, replacing what cannot be converted.
 std::string Convert(const char* to, const char* from, std::string_view in, std::string_view bad) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv: GBK is not available");
+  iconv_t cd = Descriptor(to, from);
   std::string out;
   out.reserve(in.size() * 2 + 4);
   char buf[256];
@@ -41,7 +65,6 @@ std::string Convert(const char* to, const char* from, std::string_view in, std::
       inleft -= skip;
     }
   }
-  iconv_close(cd);
   return out;
 }
 
