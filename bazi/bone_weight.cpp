@@ -1,6 +1,7 @@
 #include "bazi/bone_weight.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "refdb/text.h"
 
@@ -18,19 +19,15 @@ std::string BoneWeightKey(double total) {
 
 std::string BoneWeightFortune(RefDb& db, std::string_view yearText, std::string_view monthText,
                               std::string_view dayText, int mode, std::string_view hourText) {
+  // The four weights in order: lunar year, month, day, hour of day.
+  const std::pair<const char*, std::string_view> weights[] = {
+      {"SELECT weight FROM chenggu1 WHERE year = ? ORDER BY rowid LIMIT 1", yearText},
+      {"SELECT weight FROM chenggu2 WHERE month2 = ? ORDER BY rowid LIMIT 1", monthText},
+      {"SELECT weight FROM chenggu3 WHERE day2 = ? ORDER BY rowid LIMIT 1", dayText},
+      {"SELECT weight FROM chenggu4 WHERE time = ? ORDER BY rowid LIMIT 1", hourText}};
   double total = 0;
-  total += db.First(AbortSilently{}, RefFile::kBookFile,
-                    "SELECT weight FROM chenggu1 WHERE year = ? ORDER BY rowid LIMIT 1", {std::string(yearText)})
-               .Number(0);
-  total += db.First(AbortSilently{}, RefFile::kBookFile,
-                    "SELECT weight FROM chenggu2 WHERE month2 = ? ORDER BY rowid LIMIT 1", {std::string(monthText)})
-               .Number(0);
-  total += db.First(AbortSilently{}, RefFile::kBookFile,
-                    "SELECT weight FROM chenggu3 WHERE day2 = ? ORDER BY rowid LIMIT 1", {std::string(dayText)})
-               .Number(0);
-  total += db.First(AbortSilently{}, RefFile::kBookFile,
-                    "SELECT weight FROM chenggu4 WHERE time = ? ORDER BY rowid LIMIT 1", {std::string(hourText)})
-               .Number(0);
+  for (const auto& [sql, key] : weights)
+    total += db.First(AbortSilently{}, RefFile::kBookFile, sql, {std::string(key)}).Number(0);
   const std::string key = BoneWeightKey(total);
   const Row verse = db.First(AbortSilently{}, RefFile::kBookFile,
                              "SELECT MM, content, content2 FROM chenggu WHERE weight = ? ORDER BY rowid LIMIT 1", {key});

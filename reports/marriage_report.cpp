@@ -33,6 +33,8 @@ void SideBySide(LineSink& area, std::string_view heading, const LineList& man, c
 // What one person leaves for the matching sections.
 struct Person {
   BirthRow row;
+  DateValue birth = 0;                                 // the Gregorian birth date
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0;  // the chart's arguments
   LunarDate lunar;
   std::string lunarText, animal, palace, starSign;
   int age = 0;
@@ -40,13 +42,18 @@ struct Person {
 };
 
 void ComputePerson(Person& p, RefDb& db, bool isWoman, const Ymd& today) {
-  const DateValue birth = ParseDateText(p.row.dateText);
-  p.lunar = SolarToLunar(birth);
+  p.birth = ParseDateText(p.row.dateText);
+  p.year = ParseIntText(p.row.yearText);
+  p.month = ParseIntText(p.row.monthText);
+  p.day = ParseIntText(p.row.dayText);
+  p.hour = ParseIntText(p.row.hourNumber);
+  p.minute = ParseIntText(Trim(p.row.minuteText));
+  p.lunar = SolarToLunar(p.birth);
   const std::string yearName = CycleYearName(p.lunar.Year - 1864);
   p.lunarText = yearName + LunarMonthName(p.lunar.Month, p.lunar.IsLeap) + LunarDayName(p.lunar.Day);
   p.animal = Utf8CharAt(Trim(yearName), 3);
   p.palace = LifePalaceOf(db, p.lunar.Year, isWoman);
-  p.starSign = StarSignOf(birth);
+  p.starSign = StarSignOf(p.birth);
   p.age = today.year - ParseIntText(p.row.dateText.substr(0, 4));
 }
 
@@ -54,7 +61,7 @@ void WritePersonHeader(LineSink& out, std::string_view heading, const Person& p)
   out.Add(heading);
   out.Add("");
   out.Add("姓名：" + p.row.name + " 年龄：" + std::to_string(p.age) + "岁" + "  属相：" + p.animal + "  星座：" + p.starSign);
-  const std::string ymd = FormatDate(ParseDateText(p.row.dateText));
+  const std::string ymd = FormatDate(p.birth);
   out.Add("您出生公历：" + ymd.substr(0, 4) + "年" + ymd.substr(5, 2) + "月" + ymd.substr(8, 2) + "日" + p.row.hourNumber +
           "点" + p.row.minuteText + "分");
   out.Add("农历：" + p.lunarText);
@@ -64,12 +71,10 @@ void WritePersonHeader(LineSink& out, std::string_view heading, const Person& p)
 void WritePersonChart(Person& p, const char* sex, ReportArea& area, LineList& shensha, std::string_view shenshaHeading,
                       LineList& bone, std::string_view boneHeading, BaziChart& chart, RefDb& db, Messages& messages,
                       ShenshaBuffer& buffer, bool writeSeparatorBeforeBone) {
-  const int y = ParseIntText(p.row.yearText), m = ParseIntText(p.row.monthText), d = ParseIntText(p.row.dayText);
-  const int h = ParseIntText(p.row.hourNumber), mi = ParseIntText(Trim(p.row.minuteText));
-  ComputeBazi(chart, db, messages, y, m, d, h, p.lunar.Day, mi, sex);
+  ComputeBazi(chart, db, messages, p.year, p.month, p.day, p.hour, p.lunar.Day, p.minute, sex);
   p.monthBranch = chart.MonthBranch;
   p.hourBranch = chart.HourBranch;
-  WriteChartBlock(area, chart, db, ParseDateText(p.row.dateText), p.row.yearText, p.lunar);
+  WriteChartBlock(area, chart, db, p.birth, p.row.yearText, p.lunar);
   shensha.Clear();
   WriteShenshaLines(shensha, shenshaHeading, chart, buffer);
   if (writeSeparatorBeforeBone) CloseSection(area);
@@ -252,9 +257,8 @@ ReportResult RunMarriageReport(const BirthRowTexts& manTexts, const BirthRowText
   WritePersonChart(man, "男", area, hidden.shenshaMan, "男方四柱神煞：", hidden.boneWeightMan, "男方袁天罡称骨算命：",
                    chart, db, messages, buffer, false);
   hidden.personalityMan.Clear();
-  MalePersonalityBrief(chart, db, messages, ParseIntText(man.row.yearText), ParseIntText(man.row.monthText),
-                       ParseIntText(man.row.dayText), ParseIntText(man.row.hourNumber), man.lunar.Day,
-                       ParseIntText(Trim(man.row.minuteText)), "男", hidden.personalityMan);
+  MalePersonalityBrief(chart, db, messages, man.year, man.month, man.day, man.hour, man.lunar.Day, man.minute, "男",
+                       hidden.personalityMan);
 
   const RowCheck womanCheck = ReadBirthRow(womanTexts, WomanRowMessages(), "女方", messages, woman.row);
   if (womanCheck != RowCheck::kOk) return {ReportEnd::kWomanRowRefused, womanCheck == RowCheck::kNameEmpty};
@@ -265,9 +269,8 @@ ReportResult RunMarriageReport(const BirthRowTexts& manTexts, const BirthRowText
   WritePersonChart(woman, "女", area, hidden.shenshaWoman, "女方四柱神煞：", hidden.boneWeightWoman,
                    "女方袁天罡称骨算命：", chart, db, messages, buffer, true);
   hidden.personalityWoman.Clear();
-  FemalePersonalityBrief(chart, db, messages, ParseIntText(woman.row.yearText), ParseIntText(woman.row.monthText),
-                         ParseIntText(woman.row.dayText), ParseIntText(woman.row.hourNumber), woman.lunar.Day,
-                         ParseIntText(Trim(woman.row.minuteText)), "女", hidden.personalityWoman);
+  FemalePersonalityBrief(chart, db, messages, woman.year, woman.month, woman.day, woman.hour, woman.lunar.Day,
+                         woman.minute, "女", hidden.personalityWoman);
 
   WriteMatchingSections(area, hidden, man, woman, db);
   return {};
