@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <sstream>
 
 #include "calendar/ganzhi.h"
@@ -32,11 +33,11 @@ ShenshaItem ParseItem(std::string_view item) {
 using ItemTest = std::function<bool(int lineNumber, const ShenshaItem& item)>;
 
 // The common scan: every used line, every item that passes the test adds the
-// line's name once.
-std::string Scan(std::string_view fileName, ShenshaBuffer& buffer, int lastLine,
-                 const std::function<bool(int)>& lineUsed, const ItemTest& test, bool& empty) {
+// line's name once. An empty file gives no result at all.
+std::optional<std::string> Scan(std::string_view fileName, ShenshaBuffer& buffer, int lastLine,
+                                const std::function<bool(int)>& lineUsed, const ItemTest& test) {
   LoadShenshaRules(fileName, buffer);
-  empty = buffer.empty();
+  if (buffer.empty()) return std::nullopt;
   std::string result;
   for (size_t i = 0; i < buffer.size(); ++i) {
     const int lineNumber = static_cast<int>(i) + 1;
@@ -104,65 +105,58 @@ std::string GanZhiName(int index, bool isBranch) {
 }
 
 std::string ShenshaYearStem(std::string_view yearStem, std::string_view branch, ShenshaBuffer& buffer) {
-  bool empty;
   return Trim(Scan("niangan.txt", buffer, 0, AllLines, [&](int, const ShenshaItem& it) {
     return Contains(it.key, yearStem) && Contains(it.value, branch);
-  }, empty));
+  }).value_or(""));
 }
 
 std::string ShenshaYearBranch(std::string_view yearBranch, std::string_view branch, int yearBranchIndex,
                               int luckReverse, ShenshaBuffer& buffer) {
-  bool empty;
   // Line 3 holds the forward rule of 元辰, line 4 the backward one.
   const auto used = [&](int n) { return !(n == 3 && luckReverse == 1) && !(n == 4 && luckReverse == 0); };
-  std::string result = Scan("nianzhi.txt", buffer, 14, used, [&](int, const ShenshaItem& it) {
+  auto result = Scan("nianzhi.txt", buffer, 14, used, [&](int, const ShenshaItem& it) {
     return Contains(it.key, yearBranch) && Contains(it.value, branch);
-  }, empty);
-  if (empty) return {};
-  ExtraChecks(result, branch, yearBranchIndex);
-  return Trim(result);
+  });
+  if (!result) return {};
+  ExtraChecks(*result, branch, yearBranchIndex);
+  return Trim(*result);
 }
 
 std::string ShenshaMonthBranch(std::string_view monthBranch, std::string_view stem, std::string_view branch,
                                ShenshaBuffer& buffer) {
-  bool empty;
   return Trim(Scan("yuezhi.txt", buffer, 0, AllLines, [&](int, const ShenshaItem& it) {
     return Contains(it.key, monthBranch) && (Contains(it.value, stem) || Contains(it.value, branch));
-  }, empty));
+  }).value_or(""));
 }
 
 std::string ShenshaDayStem(std::string_view dayStem, std::string_view branch, ShenshaBuffer& buffer) {
-  bool empty;
   return Trim(Scan("rigan.txt", buffer, 0, AllLines, [&](int, const ShenshaItem& it) {
     return Contains(it.key, dayStem) && Contains(it.value, branch);
-  }, empty));
+  }).value_or(""));
 }
 
 std::string ShenshaDayBranch(std::string_view dayBranch, std::string_view branch, int dayBranchIndex,
                              ShenshaBuffer& buffer) {
-  bool empty;
-  std::string result = Scan("rizhi.txt", buffer, 7, AllLines, [&](int, const ShenshaItem& it) {
+  auto result = Scan("rizhi.txt", buffer, 7, AllLines, [&](int, const ShenshaItem& it) {
     return Contains(it.key, dayBranch) && Contains(it.value, branch);
-  }, empty);
-  if (empty) return {};
-  ExtraChecks(result, branch, dayBranchIndex);
-  return Trim(result);
+  });
+  if (!result) return {};
+  ExtraChecks(*result, branch, dayBranchIndex);
+  return Trim(*result);
 }
 
 std::string ShenshaDayPillar(std::string_view pillar, std::string_view dayPillar, ShenshaBuffer& buffer) {
-  bool empty;
   const std::string pillarBranch = Utf8CharAt(pillar, Utf8Length(pillar) - 1);
   return Trim(Scan("rizhu.txt", buffer, 0, AllLines, [&](int line, const ShenshaItem& it) {
     if (line <= 5) return Contains(it.key, pillar) && (Contains(it.value, dayPillar) || it.value.empty());
     return Contains(it.key, pillarBranch) && Contains(it.value, dayPillar);
-  }, empty));
+  }).value_or(""));
 }
 
 std::string ShenshaDayPillarExtra(std::string_view dayPillar, std::string_view hourPillar, ShenshaBuffer& buffer) {
-  bool empty;
   return Trim(Scan("rizhus.txt", buffer, 0, AllLines, [&](int, const ShenshaItem& it) {
     return (Contains(it.key, dayPillar) || it.key.empty()) && Contains(it.value, hourPillar);
-  }, empty));
+  }).value_or(""));
 }
 
 }  // namespace hehun
