@@ -22,7 +22,7 @@ std::string StoredInstant(RefDb& db, int year, const std::string& term) {
 }
 
 TEST(SolarTermTable, WithinAMinuteOfPublishedInstantsAndOnTheRightDay) {
-  std::ifstream in(std::string(HEHUN_SHARED_DIR) + "/solar_terms_reference.tsv");
+  std::ifstream in(std::string(HEHUN_SOURCE_DIR) + "/tests/data/solar_terms_reference.tsv");
   ASSERT_TRUE(in) << "reference instants not found";
   RefDb db;
   std::string line;
