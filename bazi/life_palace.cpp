@@ -47,11 +47,15 @@ std::string LifePalaceMatch(RefDb& db, std::string_view manNumber, std::string_v
   const Row pair =
       db.First(Swallow{}, RefFile::kTgcode, "SELECT * FROM mghp WHERE nan = ? AND nv = ? ORDER BY rowid LIMIT 1",
                {std::string(manNumber), std::string(womanNumber)});
+  // A database that cannot be read gives empty text; only a missing row
+  // falls back to the grade 下等婚.
+  if (pair.failed()) return {};
   const std::string grade = pair.Text("dj");
   const std::string name = pair.Text("mc");
   const std::string head = name + "(" + (grade == "1" ? "上等婚" : grade == "2" ? "中等婚" : "下等婚") + ")";
   const Row analysis = db.First(Swallow{}, RefFile::kTgcode,
                                 "SELECT \"Values\" FROM mgfx WHERE mc = ? ORDER BY rowid LIMIT 1", {name});
+  if (analysis.failed()) return {};
   return head + analysis.Text("Values");
 }
 
@@ -59,6 +63,7 @@ std::string LifePalaceElementMatch(RefDb& db, std::string_view manElement, std::
   const Row row =
       db.First(Swallow{}, RefFile::kTgcode, "SELECT * FROM mgwx WHERE nan = ? AND nv = ? ORDER BY rowid LIMIT 1",
                {std::string(manElement), std::string(womanElement)});
+  if (row.failed()) return {};  // could not read: empty, unlike a missing row (不合)
   const std::string score = row.Text("fs");
   return std::string("(") + (score == "5" ? "非常合" : score == "3" ? "中等合" : "不合") + ")" + row.Text("note");
 }

@@ -32,9 +32,11 @@ PalaceGroup LifePalaceGroup(std::string_view number);
 // 五 is matched as 二 for a man and as 八 for a woman.
 std::string PairingNumber(std::string_view number, bool isWoman);
 
-// Pairing name, grade in parentheses and analysis of two trigram numbers.
+// Pairing name, grade in parentheses and analysis of two trigram numbers;
+// "(下等婚)" alone without a row, empty text when the database cannot be read.
 std::string LifePalaceMatch(RefDb& db, std::string_view manNumber, std::string_view womanNumber);
-// Grade in parentheses and note of two elements.
+// Grade in parentheses and note of two elements; "(不合)" alone without a
+// row, empty text when the database cannot be read.
 std::string LifePalaceElementMatch(RefDb& db, std::string_view manElement, std::string_view womanElement);
 
 }  // namespace hehun

@@ -89,7 +89,9 @@ LunarDate SolarToLunar(DateValue date) {
 DateValue NoSolarDate() { return EncodeDate(1, 1, 1); }
 
 bool IsValidLunarDate(const LunarDate& d) {
-  if (d.Year < 1901 || d.Year > 2099 || d.Month > 12 || d.Day > 30) return false;
+  // Month 0 or a day of 0 or below is no date: without the lower bounds such a
+  // date would convert to a day of the month before.
+  if (d.Year < 1901 || d.Year > 2099 || d.Month < 1 || d.Month > 12 || d.Day < 1 || d.Day > 30) return false;
   if (!d.IsLeap) return d.Day <= LunarMonthDays(d.Year, d.Month);
   return d.Month == LeapMonthOf(d.Year) && d.Day <= LeapMonthDays(d.Year);
 }

@@ -151,7 +151,11 @@ std::vector<Row> RefDb::All(Swallow, RefFile file, std::string_view sql, const s
 Row RefDb::First(Swallow, RefFile file, std::string_view sql, const std::vector<Param>& params) {
   Row row;
   std::string error;
-  if (!TryFirst(file, sql, params, row, error)) return Row();
+  if (!TryFirst(file, sql, params, row, error)) {
+    Row failed;
+    failed.failed_ = true;
+    return failed;
+  }
   return row;
 }
 

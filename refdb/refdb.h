@@ -48,6 +48,9 @@ std::string RefFileName(RefFile file);
 class Row {
  public:
   bool found() const { return found_; }
+  // True when a swallowed lookup could not be read at all (file, table or
+  // column missing, damaged file), as opposed to a lookup that found no row.
+  bool failed() const { return failed_; }
   std::string Text(std::string_view column) const;
   std::string Text(size_t position) const;
   double Number(size_t position) const;
@@ -55,6 +58,7 @@ class Row {
  private:
   friend class RefDb;
   bool found_ = false;
+  bool failed_ = false;
   std::vector<std::string> names_;
   std::vector<std::string> texts_;
   std::vector<std::optional<double>> numbers_;

@@ -55,8 +55,12 @@ RowCheck ReadBirthRow(const BirthRowTexts& t, const BirthRowMessages& m, std::st
   r.name = name;
   DateValue date;
   if (t.calendarIndex != 0) {
-    const LunarDate lunar{FieldNumber(year, w + "出生年"), FieldNumber(month, w + "出生月"),
-                          FieldNumber(day, w + "出生日"), false};
+    const LunarDate lunar{FieldNumber(year, of("出生年")), FieldNumber(month, of("出生月")),
+                          FieldNumber(day, of("出生日")), false};
+    if (lunar.Month < 1 || lunar.Month > 12)
+      throw ConversionError(of("农历出生月") + "“" + month + "”应在1到12之间，请重新输入。");
+    if (lunar.Day < 1 || lunar.Day > 30)
+      throw ConversionError(of("农历出生日") + "“" + day + "”应在1到30之间，请重新输入。");
     date = LunarToSolar(lunar);
     if (date == NoSolarDate())
       throw ConversionError(of("农历出生日期") + year + "年" + month + "月" + day +
@@ -85,10 +89,10 @@ RowCheck ReadBirthRow(const BirthRowTexts& t, const BirthRowMessages& m, std::st
   r.hourBranch = Trim(Utf8CharAt(hour, 0));
   r.minuteText = t.minute;
   if (checkTime) {
-    const int hourValue = r.hourNumber.empty() ? -1 : FieldNumber(r.hourNumber, w + "出生时辰");
+    const int hourValue = r.hourNumber.empty() ? -1 : FieldNumber(r.hourNumber, of("出生时辰"));
     if (hourValue < 0 || hourValue > 23)
       throw ConversionError(of("出生时辰") + "“" + hour + "”无法识别，请从列表中选择。");
-    const int minute = FieldNumber(Trim(t.minute), w + "出生分钟");
+    const int minute = FieldNumber(Trim(t.minute), of("出生分钟"));
     if (minute < 0 || minute > 59) throw ConversionError(of("出生分钟") + "“" + t.minute + "”应在0到59之间。");
   }
   row = r;

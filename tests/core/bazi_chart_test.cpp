@@ -9,6 +9,8 @@
 
 #include "bazi/chart.h"
 #include "bazi/personality.h"
+#include "calendar/lunar_calc.h"
+#include "reports/chart_block.h"
 #include "calendar/date.h"
 #include "calendar/ganzhi.h"
 #include "refdb/text.h"
@@ -69,11 +71,45 @@ TEST(ComputeBazi, LuckPillarsHiddenStemsAndLines) {
   EXPECT_EQ(c.HiddenStems[2], "己丁");
   EXPECT_EQ(c.HiddenStems[3], "己丁");
   EXPECT_EQ(c.DayHiddenIdx, 6);
-  EXPECT_EQ(c.LuckNayinLine.substr(0, std::string("纳音：涧下水 山头火 ").size()), "纳音：涧下水 山头火 ");
-  // Day stem 戊 sees 丙 as 偏印 and 乙 as 正官.
-  EXPECT_EQ(c.LuckTenGodLine.substr(0, std::string("十神：偏印   正官   ").size()), "十神：偏印   正官   ");
+  // The whole lines, one blank after each nayin and three after each ten god
+  // (day stem 戊: 丙 偏印, 乙 正官, 甲 七杀 …).
+  EXPECT_EQ(c.LuckNayinLine, "纳音：涧下水 山头火 山头火 剑锋金 剑锋金 路旁土 路旁土 大林木 大林木 炉中火 ");
+  EXPECT_EQ(c.LuckTenGodLine,
+            "十神：偏印   正官   七杀   正财   偏财   伤官   食神   劫财   比肩   正印   ");
   EXPECT_EQ(c.BeforeJie, 0);
   EXPECT_FALSE(c.PersonalityText.empty());
+}
+
+TEST(ChartBlock, HiddenStemsFollowTheBranchesOfTheYearAndMonthPillars) {
+  // 2023-01-25 lies after the lunar new year (01-22, lunar 癸卯) but before
+  // 立春: the year pillar is 壬寅, so the year's hidden stems are those of 寅,
+  // not of the lunar year's 卯. 2023-03-05 is the day before 惊蛰: the month
+  // pillar is still 甲寅, so the month's stems are those of 寅, not of 卯.
+  struct Case {
+    int y, m, d;
+    const char* pillars;
+    const char* lines[3];
+  } cases[] = {
+      {2023, 1, 25, "壬寅 癸丑 癸未 丁巳",
+       {"遁藏：甲伤官 癸比肩 乙食神 庚正印", "      丙正财 辛偏印 己七杀 丙正财 ",
+        "      戊正官 己七杀 丁偏财 戊正官 "}},
+      {2023, 3, 5, "癸卯 甲寅 壬戌 乙巳",
+       {"遁藏：乙伤官 甲食神 辛正印 庚偏印", "             丙偏财 丁正财 丙偏财 ",
+        "             戊七杀 戊七杀 戊七杀 "}},
+  };
+  RefDb db;
+  CapturedMessages messages;
+  for (const auto& k : cases) {
+    BaziChart c;
+    ASSERT_TRUE(ComputeBazi(c, db, messages, k.y, k.m, k.d, 10, 0, 0, "男"));
+    EXPECT_EQ(Pillars(c), k.pillars);
+    LineList block;
+    WriteChartBlock(block, c, db, EncodeDate(k.y, k.m, k.d), std::to_string(k.y), SolarToLunar(EncodeDate(k.y, k.m, k.d)));
+    const auto& lines = block.lines();
+    const auto at = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("遁藏：", 0) == 0; });
+    ASSERT_LT(at + 2, lines.end());
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(*(at + i), k.lines[i]) << k.pillars;
+  }
 }
 
 TEST(ComputeBazi, BeforeTheTermOnItsDay) {

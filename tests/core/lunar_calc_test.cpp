@@ -2,6 +2,9 @@
 // against an independent month-start table built from the packed words.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "calendar/date.h"
@@ -50,6 +53,40 @@ TEST(LunarTable, PackedWordRules) {
   EXPECT_EQ(LunarMonthDays(2000, 0), LunarMonthDays(2000, 1));
 }
 
+// The 201 words of a packed-year file ("YEAR WORD WORD …" rows, # comments).
+std::vector<unsigned> ReadYearWords(const std::string& path) {
+  std::ifstream in(path);
+  std::vector<unsigned> words;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream row(line);
+    int year = 0;
+    row >> year;
+    EXPECT_EQ(year, 1900 + static_cast<int>(words.size())) << path;
+    std::string word;
+    while (row >> word) words.push_back(static_cast<unsigned>(std::stoul(word, nullptr, 16)));
+  }
+  return words;
+}
+
+TEST(LunarTable, DataFileAndCompiledTableEqualThePublishedWords) {
+  const std::string root = HEHUN_SOURCE_DIR;
+  const auto published = ReadYearWords(root + "/tests/data/lunar_year_words.txt");
+  ASSERT_EQ(published.size(), 201u);
+  EXPECT_EQ(ReadYearWords(root + "/data/calendar/lunar_years.txt"), published);
+  // The compiled table answers every month length and leap month as the words say.
+  for (int y = 1900; y <= 2100; ++y) {
+    const unsigned w = published[y - 1900];
+    for (int m = 1; m <= 12; ++m)
+      ASSERT_EQ(LunarMonthDays(y, m), (w & (0x8000u >> (m - 1))) ? 30 : 29) << y << "-" << m;
+    const int leap = (w & 0xF) == 0xF ? 0 : static_cast<int>(w & 0xF);
+    ASSERT_EQ(LeapMonthOf(y), leap) << y;
+    const bool longLeap = y < 2100 && (published[y - 1900 + 1] & 0xF) == 0xF;
+    ASSERT_EQ(LeapMonthDays(y), leap == 0 ? 0 : (longLeap ? 30 : 29)) << y;
+  }
+}
+
 TEST(LunarToSolar, RejectedDates) {
   const DateValue none = NoSolarDate();
   EXPECT_EQ(FormatDate(none), "0001-01-01");
@@ -58,9 +95,12 @@ TEST(LunarToSolar, RejectedDates) {
   EXPECT_EQ(LunarToSolar({2020, 4, 30, true}), none);  // that leap month has 29 days
   EXPECT_EQ(LunarToSolar({2021, 4, 1, true}), none);   // no leap month in 2021
   EXPECT_EQ(LunarToSolar({2020, 4, 29, true}), D(2020, 6, 20));
-  // Month 0 counts as month 1; day 0 is the day before the month's first day.
-  EXPECT_EQ(LunarToSolar({2000, 0, 1, false}), D(2000, 2, 5));
-  EXPECT_EQ(LunarToSolar({2000, 1, 0, false}), D(2000, 2, 4));
+  // A month outside 1 to 12 or a day below 1 is no date, leap flag or not.
+  for (const LunarDate& bad : {LunarDate{2000, 0, 1, false}, LunarDate{2000, 1, 0, false},
+                               LunarDate{1990, 5, -3, false}, LunarDate{1990, 13, 1, false},
+                               LunarDate{2020, 0, 1, true}, LunarDate{2020, 4, 0, true},
+                               LunarDate{2020, 4, -1, true}, LunarDate{2020, -8, 1, true}})
+    EXPECT_EQ(LunarToSolar(bad), none) << bad.Year << "-" << bad.Month << "-" << bad.Day << " " << bad.IsLeap;
   EXPECT_EQ(LunarToSolar({1990, 5, 1, false}), D(1990, 5, 24));
   EXPECT_EQ(LunarToSolar({1990, 1, 1, false}), D(1990, 1, 27));
 }

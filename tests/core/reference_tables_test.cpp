@@ -2,6 +2,7 @@
 // values of the tables, and the completeness of every authored table.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <set>
 
 #include "bazi/bone_weight.h"
@@ -51,6 +52,12 @@ TEST(LifePalace, TrigramNumbersAndMatchesOfTheTradition) {
   EXPECT_EQ(LifePalaceMatch(db, "三", "三").substr(0, std::string("伏位(中等婚)").size()), "伏位(中等婚)");
   EXPECT_EQ(LifePalaceMatch(db, "一", "四").substr(0, std::string("生气(上等婚)").size()), "生气(上等婚)");
   EXPECT_EQ(LifePalaceMatch(db, "五", "五"), "(下等婚)");
+  // A whole text: name, grade and analysis with nothing between them.
+  EXPECT_EQ(LifePalaceMatch(db, "六", "二"),
+            "延年(上等婚)二人命卦相遇为延年，值武曲金星，与生气同列上吉，旧时合婚最看重此配，视为白头偕老之兆。"
+            "延年之好不在一时热烈，而在日久弥笃，夫妻和顺、患难相扶。武曲又是财星，利于守业积财、置产兴家；"
+            "子女方面多主儿女孝顺、家风端正；健康方面主夫妇俱享高寿。稍须留意的是武曲性刚，两人意见不合时宜多商量，"
+            "莫各执己见。");
   EXPECT_EQ(LifePalaceElementMatch(db, "金", "水").substr(0, std::string("(非常合)").size()), "(非常合)");
   EXPECT_EQ(LifePalaceElementMatch(db, "水", "金").substr(0, std::string("(非常合)").size()), "(非常合)");
   EXPECT_EQ(LifePalaceElementMatch(db, "土", "土").substr(0, std::string("(中等合)").size()), "(中等合)");
@@ -67,12 +74,21 @@ TEST(LifePalace, TrigramNumbersAndMatchesOfTheTradition) {
     }
 }
 
-TEST(LifePalace, MissingDatabaseGivesTheFallbackTexts) {
-  test::TempDir dir;
-  RefDb db(dir.path());
-  EXPECT_EQ(LifePalaceOf(db, 1990, false), "");
-  EXPECT_EQ(LifePalaceMatch(db, "一", "九"), "(下等婚)");
-  EXPECT_EQ(LifePalaceElementMatch(db, "金", "水"), "(不合)");
+TEST(LifePalace, UnreadableDatabaseGivesEmptyResults) {
+  // A missing Tgcode.dll, and one that is no database at all: every lookup
+  // swallows the error and gives empty text, not the no-row grades.
+  for (bool damaged : {false, true}) {
+    test::TempDir dir;
+    if (damaged) std::ofstream(dir.path() / "Tgcode.dll", std::ios::binary) << std::string(4096, 'x');
+    RefDb db(dir.path());
+    EXPECT_EQ(LifePalaceOf(db, 1990, false), "") << damaged;
+    EXPECT_EQ(LifePalaceMatch(db, "一", "九"), "") << damaged;
+    EXPECT_EQ(LifePalaceElementMatch(db, "金", "水"), "") << damaged;
+  }
+  // A database that reads but has no row gives the grades alone.
+  RefDb db;
+  EXPECT_EQ(LifePalaceMatch(db, "十", "九"), "(下等婚)");
+  EXPECT_EQ(LifePalaceElementMatch(db, "x", "y"), "(不合)");
 }
 
 TEST(BoneWeight, KeysAndLines) {
