@@ -17,12 +17,13 @@
 namespace hehun {
 
 // The shensha names the marriage report compares between the two charts.
-inline constexpr std::array<std::string_view, 37> kComparedShenshaNames = {
+// 披麻, 吊客 and 丧门 are marked one by one, so each is compared on its own.
+inline constexpr std::array<std::string_view, 39> kComparedShenshaNames = {
     "魁罡贵人", "三奇贵人", "天德贵人", "月德贵人", "天乙贵人", "太极贵人", "文昌贵人", "国印贵人",
     "驿马",     "华盖",     "学堂",     "词馆",     "金舆",     "金神",     "将星",     "天医",
     "禄神",     "羊刃",     "红鸾",     "天喜",     "元辰",     "灾煞",     "孤辰",     "寡宿",
-    "天罗地网", "亡神",     "劫煞",     "咸池",     "披麻、吊客、丧门",     "勾绞煞",   "十恶大败",
-    "阴阳差错", "空亡",     "四废",     "天赦",     "拱禄",     "孤鸾煞"};
+    "天罗地网", "亡神",     "劫煞",     "咸池",     "披麻",     "吊客",     "丧门",     "勾绞煞",
+    "十恶大败", "阴阳差错", "空亡",     "四废",     "天赦",     "拱禄",     "孤鸾煞"};
 
 // The line buffer the routines load their file into (scratch space).
 using ShenshaBuffer = std::vector<std::string>;

@@ -133,11 +133,14 @@ void WriteShenshaLines(LineSink& sink, std::string_view heading, const BaziChart
   for (int p = 0; p < 4; ++p) {
     const std::string& ps = *pillars[p][0];
     const std::string& pb = *pillars[p][1];
-    std::string names = ShenshaYearStem(c.YearStem, pb, buffer) + " " +
-                        ShenshaYearBranch(c.YearBranch, pb, yearIndex, c.LuckReverse, buffer) + " " +
-                        ShenshaMonthBranch(c.MonthBranch, ps, pb, buffer) + " " + ShenshaDayStem(c.DayStem, pb, buffer) +
-                        " " + ShenshaDayBranch(c.DayBranch, pb, dayIndex, buffer) + " " +
-                        ShenshaDayPillar(ps + pb, dayPillar, buffer);
+    // One statement per lookup: the files are read in this order, so a missing
+    // file is reported as the first one the order reaches.
+    std::string names = ShenshaYearStem(c.YearStem, pb, buffer);
+    names += " " + ShenshaYearBranch(c.YearBranch, pb, yearIndex, c.LuckReverse, buffer);
+    names += " " + ShenshaMonthBranch(c.MonthBranch, ps, pb, buffer);
+    names += " " + ShenshaDayStem(c.DayStem, pb, buffer);
+    names += " " + ShenshaDayBranch(c.DayBranch, pb, dayIndex, buffer);
+    names += " " + ShenshaDayPillar(ps + pb, dayPillar, buffer);
     if (p < 3) names += " " + ShenshaDayPillarExtra(dayPillar, hourPillar, buffer);
     sink.Add(labels[p] + Trim(names));
   }
