@@ -1,5 +1,7 @@
 #include "reports/marriage_report.h"
 
+#include <algorithm>
+
 #include "bazi/chart.h"
 #include "bazi/life_palace.h"
 #include "bazi/personality.h"
@@ -54,7 +56,8 @@ void ComputePerson(Person& p, RefDb& db, bool isWoman, const Ymd& today) {
   p.animal = Utf8CharAt(Trim(yearName), 3);
   p.palace = LifePalaceOf(db, p.lunar.Year, isWoman);
   p.starSign = StarSignOf(p.birth);
-  p.age = today.year - ParseIntText(p.row.dateText.substr(0, 4));
+  // The age counts from the year number, however the year was typed ("01990").
+  p.age = today.year - p.year;
 }
 
 void WritePersonHeader(LineSink& out, std::string_view heading, const Person& p) {
@@ -94,6 +97,19 @@ std::string AnimalList(const std::vector<int>& branches) {
   return out;
 }
 
+// "六合", with a note where the 六合 partner also punishes or breaks the
+// branch (寅亥 破, 巳申 刑 and 破), so the advice does not praise a partner
+// the lines above warn against without saying so.
+std::string HarmonyWords(int b, int partner) {
+  const auto p = PunishmentsOf(b);
+  const bool punishes = partner != b && std::find(p.begin(), p.end(), partner) != p.end();
+  const bool breaks = BreakOf(b) == partner;
+  if (punishes && breaks) return "六合，合中带刑带破";
+  if (punishes) return "六合，合中带刑";
+  if (breaks) return "六合，合中带破";
+  return "六合";
+}
+
 // 六冲, 六害, 相刑 and the marriage advice for one animal.
 void WriteAnimalRelations(LineSink& out, int b) {
   out.Add("六冲：与" + AnimalOfBranch(ClashOf(b)) + "相冲，冲者动也，性情相左，相处多起争执。");
@@ -104,10 +120,9 @@ void WriteAnimalRelations(LineSink& out, int b) {
   else
     out.Add("相刑：与" + AnimalList(p) + "相刑，刑者伤也，宜以礼相待、互相尊重。");
   out.Add("");
-  std::vector<int> best{SixHarmonyOf(b)};
-  for (int x : ThreeHarmonyOf(b)) best.push_back(x);
-  out.Add("婚配建议：宜配" + AnimalOfBranch(SixHarmonyOf(b)) + "（六合）、" + AnimalList(ThreeHarmonyOf(b)) +
-          "（三合）；忌配" + AnimalOfBranch(ClashOf(b)) + "（六冲）、" + AnimalOfBranch(HarmOf(b)) + "（六害）。");
+  out.Add("婚配建议：宜配" + AnimalOfBranch(SixHarmonyOf(b)) + "（" + HarmonyWords(b, SixHarmonyOf(b)) + "）、" +
+          AnimalList(ThreeHarmonyOf(b)) + "（三合）；忌配" + AnimalOfBranch(ClashOf(b)) + "（六冲）、" +
+          AnimalOfBranch(HarmOf(b)) + "（六害）。");
   out.Add("");
 }
 
@@ -196,9 +211,15 @@ void WriteMatchingSections(ReportArea& area, MarriageHiddenLists& hidden, const 
   const std::string coupleRelation = bm >= 0 && bw >= 0 ? CoupleRelation(bm, bw) : "无";
   const Row rel = db.First(Swallow{}, RefFile::kTgcode,
                            "SELECT grade, text FROM sxgx WHERE relation = ? ORDER BY rowid LIMIT 1", {coupleRelation});
-  area.Add("相配结果：男" + man.animal + "女" + woman.animal + "，" +
-           (coupleRelation == "无" ? std::string("属相无合无冲") : "属相" + coupleRelation) + "，" + rel.Text("grade") +
-           "。" + rel.Text("text"));
+  std::string relationWords = "属相" + coupleRelation;
+  if (coupleRelation == "无")
+    relationWords = "属相无合无冲";
+  else if (coupleRelation == "同属相")
+    relationWords = "属相相同";
+  else if (coupleRelation == "六合")
+    relationWords = "属相" + HarmonyWords(bm, bw);
+  area.Add("相配结果：男" + man.animal + "女" + woman.animal + "，" + relationWords + "，" + rel.Text("grade") + "。" +
+           rel.Text("text"));
   {
     const char palaceLevel = GradeLevel(pair.Text("dj") == "1" ? "上" : pair.Text("dj") == "2" ? "中" : "下");
     const char animalLevel = GradeLevel(rel.Text("grade"));

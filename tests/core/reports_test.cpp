@@ -114,10 +114,14 @@ TEST(MarriageReport, DatesThatCannotBeConvertedNameTheField) {
       {Row("甲", "1990", "2", "30"), Row("乙", "1991", "1", "1"), "男方的出生日期“1990-2-30”", false},
       {Row("甲", "1899", "5", "1"), Row("乙", "1991", "1", "1"), "男方的出生日期1899-05-01超出", false},
       {Row("甲", "abc", "5", "1"), Row("乙", "1991", "1", "1"), "男方的出生日期“abc-5-1”", false},
-      {Row("甲", "1990", "5", "1"), Row("乙", "2021", "13", "1", "辰 8", "30", 1), "女方的农历出生日期", true},
+      {Row("甲", "1990", "5", "1"), Row("乙", "2021", "13", "1", "辰 8", "30", 1), "女方的农历出生月“13”", true},
+      {Row("甲", "1990", "5", "0", "辰 8", "30", 1), Row("乙", "1991", "1", "1"), "男方的农历出生日“0”", false},
+      {Row("甲", "1990", "5", "-2", "辰 8", "30", 1), Row("乙", "1991", "1", "1"), "男方的农历出生日“-2”", false},
+      {Row("甲", "1990", "5", "1"), Row("乙", "1990", "00", "5", "辰 8", "30", 1), "女方的农历出生月“00”", true},
+      {Row("甲", "九〇", "5", "1", "辰 8", "30", 1), Row("乙", "1991", "1", "1"), "男方的出生年“九〇”", false},
       {Row("甲", "1990", "5", "1"), Row("乙", "1900", "5", "1", "辰 8", "30", 1), "女方的农历出生日期", true},
       {Row("甲", "1990", "5", "1", "12"), Row("乙", "1991", "1", "1"), "男方的出生时辰“12”", false},
-      {Row("甲", "1990", "5", "1", "辰 8", "x"), Row("乙", "1991", "1", "1"), "男方出生分钟“x”", false},
+      {Row("甲", "1990", "5", "1", "辰 8", "x"), Row("乙", "1991", "1", "1"), "男方的出生分钟“x”", false},
   };
   for (const auto& c : cases) {
     ReportArea area;
@@ -161,7 +165,12 @@ TEST(MarriageReport, SectionsSeparatorsAndCommonShensha) {
   std::string common;
   for (const auto& line : lines)
     if (line.rfind("四柱神煞相同的有：", 0) == 0) common = line;
-  EXPECT_EQ(common, "四柱神煞相同的有：太极贵人 国印贵人 将星 羊刃 寡宿 ");
+  // Both carry 披麻 and 吊客: each of the three mourning stars counts on its own.
+  for (const char* name : {"披麻", "吊客"}) {
+    EXPECT_TRUE(Contains(hidden.shenshaMan.Text(), name)) << name;
+    EXPECT_TRUE(Contains(hidden.shenshaWoman.Text(), name)) << name;
+  }
+  EXPECT_EQ(common, "四柱神煞相同的有：太极贵人 国印贵人 将星 羊刃 寡宿 披麻 吊客 ");
   EXPECT_EQ(hidden.shenshaMan.lines().size(), 5u);
   EXPECT_EQ(hidden.boneWeightWoman.lines().size(), 4u);
 }
@@ -174,6 +183,60 @@ TEST(MarriageReport, AgeCountsCalendarYearsAndTheLunarYearDecidesTheAnimal) {
   RunMarriageReport(Row("陈一", "1990", "1", "20"), Row("", "", "", ""), area, hidden, messages, db, {2013, 1, 1});
   EXPECT_EQ(area.lines()[2], "姓名：陈一 年龄：23岁  属相：蛇  星座：水瓶座");
   EXPECT_EQ(area.lines()[4], "农历：己巳(蛇年)十二月廿四");
+}
+
+TEST(MarriageReport, AgeCountsFromTheYearNumberHoweverItIsTyped) {
+  RefDb db;
+  ReportArea area;
+  MarriageHiddenLists hidden;
+  CapturedMessages messages;
+  RunMarriageReport(Row("甲", "01990", "5", "1"), Row("", "", "", ""), area, hidden, messages, db, kToday);
+  EXPECT_EQ(area.lines()[2].substr(0, std::string("姓名：甲 年龄：36岁").size()), "姓名：甲 年龄：36岁");
+  LineList out;
+  PersonalInput in{"甲", "", "男", 0, "01990", "5", "1", "辰 8", "0"};
+  ASSERT_TRUE(RunPersonalReport(in, PersonalMode::kBazi, out, messages, db, kToday));
+  EXPECT_EQ(out.lines()[3], "年龄：36岁");
+}
+
+TEST(MarriageReport, HarmonyPartnersThatAlsoPunishOrBreakAreNoted) {
+  // 虎 (寅) and 猪 (亥) are 六合 and 相破; 猴 (申) and 蛇 (巳) are 六合, 相刑 and 相破.
+  struct Case {
+    const char *manYear, *womanYear, *manAdvice, *result;
+  } cases[] = {
+      {"1986", "1983", "婚配建议：宜配猪（亥）（六合，合中带破）、", "相配结果：男虎女猪，属相六合，合中带破，上等婚。"},
+      {"1992", "1989", "婚配建议：宜配蛇（巳）（六合，合中带刑带破）、", "相配结果：男猴女蛇，属相六合，合中带刑带破，上等婚。"},
+      {"1984", "1985", "婚配建议：宜配牛（丑）（六合）、", "相配结果：男鼠女牛，属相六合，上等婚。"},
+  };
+  RefDb db;
+  for (const auto& c : cases) {
+    ReportArea area;
+    MarriageHiddenLists hidden;
+    CapturedMessages messages;
+    RunMarriageReport(Row("甲", c.manYear, "6", "1"), Row("乙", c.womanYear, "6", "1"), area, hidden, messages, db,
+                      kToday);
+    std::string advice, result;
+    for (const auto& line : area.lines()) {
+      if (advice.empty() && line.rfind("婚配建议：", 0) == 0) advice = line;
+      if (line.rfind("相配结果：", 0) == 0) result = line;
+    }
+    EXPECT_EQ(advice.substr(0, std::string(c.manAdvice).size()), c.manAdvice) << advice;
+    EXPECT_EQ(result.substr(0, std::string(c.result).size()), c.result) << result;
+  }
+}
+
+TEST(ChartBlock, GongluOfABirthAfterElevenAtNight) {
+  // 1990-02-26 23:30: a 壬戌 day whose 子 hour takes the next day's stem, 壬子;
+  // 戌 and 子 flank 亥, the 禄 of 壬.
+  RefDb db;
+  CapturedMessages messages;
+  BaziChart chart;
+  ASSERT_TRUE(ComputeBazi(chart, db, messages, 1990, 2, 26, 23, 2, 30, "男"));
+  ASSERT_EQ(chart.DayStem + chart.DayBranch + chart.HourStem + chart.HourBranch, "壬戌壬子");
+  LineList lines;
+  ShenshaBuffer buffer;
+  WriteShenshaLines(lines, "四柱神煞：", chart, buffer);
+  for (int p = 1; p <= 3; ++p) EXPECT_TRUE(Contains(lines.lines()[p], "拱禄")) << lines.lines()[p];
+  EXPECT_FALSE(Contains(lines.lines()[4], "拱禄"));
 }
 
 TEST(ChartBlock, ShenshaLinesOfAKnownChart) {
