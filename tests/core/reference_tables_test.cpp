@@ -7,6 +7,7 @@
 
 #include "bazi/bone_weight.h"
 #include "bazi/life_palace.h"
+#include "bazi/personality.h"
 #include "bazi/star_sign.h"
 #include "calendar/date.h"
 #include "calendar/ganzhi.h"
@@ -146,6 +147,37 @@ TEST(StarSigns, BoundariesAndEssays) {
   test::TempDir dir;
   RefDb none(dir.path());
   EXPECT_THROW(StarSignText(none, "金牛座", 0), SilentAbort);
+}
+
+TEST(StarSigns, StrengthEssaysShareOneShape) {
+  // 【星座实力】: four paragraphs, the first on the sign's strengths (not on
+  // love), the full name once and the short name after it.
+  RefDb db;
+  const char* signs[] = {"白羊座", "金牛座", "双子座", "巨蟹座", "狮子座", "处女座",
+                         "天秤座", "天蝎座", "射手座", "摩羯座", "水瓶座", "双鱼座"};
+  for (auto sign : signs) {
+    const std::string raw =
+        db.First(Swallow{}, RefFile::kBookFile, "SELECT content FROM aiqing WHERE title = ?", {std::string(sign)})
+            .Text("content");
+    size_t paragraphs = 0, names = 0;
+    for (size_t at = raw.find("<p>"); at != std::string::npos; at = raw.find("<p>", at + 1)) ++paragraphs;
+    for (size_t at = raw.find(sign); at != std::string::npos; at = raw.find(sign, at + 1)) ++names;
+    EXPECT_EQ(paragraphs, 4u) << sign;
+    EXPECT_EQ(names, 1u) << sign;
+    const std::string first = raw.substr(0, raw.find("</p>"));
+    EXPECT_FALSE(Contains(first, "爱情") || Contains(first, "恋爱")) << sign << ": " << first;
+    EXPECT_TRUE(Contains(raw.substr(raw.find("</p>")), Utf8Mid(sign, 0, 2))) << sign;
+  }
+}
+
+TEST(StarSigns, BirthdaySketchesOfCuspDaysFitTheSignOfTheDate) {
+  // The last day of a sign is printed with that sign; its sketch names it.
+  for (auto [m, d] : {std::pair{1, 19}, {2, 18}, {4, 20}, {9, 22}, {10, 22}}) {
+    const std::string sign = Trim(StarSignOf(EncodeDate(2001, m, d)));
+    const std::string sketch(PersonalityEntry(m * 100 + d));
+    EXPECT_TRUE(Contains(sketch, Utf8Mid(sign, 0, 2))) << m << "-" << d << " " << sign << ": " << sketch;
+  }
+  EXPECT_FALSE(Contains(std::string(PersonalityEntry(622)), "母性"));
 }
 
 TEST(ReferenceTables, CompleteDistinctAndReal) {
