@@ -63,6 +63,7 @@ QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #
 QPushButton:pressed { background: #7a1414; }
 QPushButton:focus { border: 1px solid #e0b963; }
 QPushButton#RzBitBtn2, QPushButton#RzButton2, QPushButton#RzBitBtn32 { font-weight: bold; }
+QPushButton#RzBitBtn24, QPushButton#RzBitBtn4 { padding: 2px 3px; }
 QLabel[role="caption"] {
   color: #fff7e6;
   font-weight: bold;

@@ -7,6 +7,7 @@
 #include <QtMath>
 
 #include "app/appearance.h"
+#include "app/contacts.h"
 
 namespace hehun::ui {
 
@@ -226,7 +227,7 @@ void PaintBody(QPainter& p) {
   p.setPen(palette::kMutedInk);
   p.drawText(QRect(12, 564, 500, 24), Qt::AlignVCenter | Qt::AlignLeft,
              QStringLiteral("版本 1.0　　分析结果依据传统命理推算，仅供参考"));
-  p.drawText(QRect(488, 564, 300, 24), Qt::AlignVCenter | Qt::AlignRight, QStringLiteral("www.ruiqi-bazi.cn"));
+  p.drawText(QRect(488, 564, 300, 24), Qt::AlignVCenter | Qt::AlignRight, ReadContacts().web.host());  // contacts.ini
 
   // A thin red border around the whole window.
   p.setPen(palette::kDeepRed);

@@ -24,10 +24,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <iterator>
 
 #include "app/appearance.h"
 #include "app/artwork.h"
+#include "app/contacts.h"
 #include "app/picture_button.h"
+#include "app/report_printing.h"
 #include "app/tool_dialogs.h"
 #include "app/ui_services.h"
 #include "reports/personal_report.h"
@@ -84,7 +87,7 @@ const char kAboutText[] = R"(<div style="line-height:160%;">
 <p>本软件依据中国传统的四柱八字学说，为有意结为连理的男女提供合婚参考。输入双方的姓名和出生年、月、日、时（公历、农历均可），软件即排出各自的八字命盘，包括四柱、胎元、大运、流年、藏干、纳音、十神与神煞，并对照双方的命宫、五行、生肖、性格、称骨与神煞，写成一份完整的合婚报告。</p>
 <p>除合婚之外，软件还提供个人的生辰八字分析与星座分析。所有计算都在本机完成，不需要联网，也不会保存或上传您输入的任何资料。</p>
 <p>需要说明的是：八字合婚是流传千年的民俗文化，书中的断语和规则来自传统典籍与民间经验，本软件如实整理呈现，结果只作为了解传统文化和思考问题的参考。两个人能否幸福，终究在于彼此的理解、包容与经营，请不要仅凭测算结果作出人生的重要决定。</p>
-<p>使用中如有疑问或建议，欢迎来信：support@ruiqi-bazi.cn，或访问网站 www.ruiqi-bazi.cn。</p>
+<p>%1</p>
 <p style="text-align:right; color:#8a7058;">瑞祺软件工作室</p>
 </div>)";
 
@@ -125,9 +128,10 @@ QString TFrmIndex::LockFileDir() const {
   return lockFileDir_.isEmpty() ? QCoreApplication::applicationDirPath() : lockFileDir_;
 }
 
-QUrl TFrmIndex::WebSiteUrl() { return QUrl(QStringLiteral("https://www.ruiqi-bazi.cn")); }
-QUrl TFrmIndex::MailUrl() { return QUrl(QStringLiteral("mailto:support@ruiqi-bazi.cn")); }
-QUrl TFrmIndex::ChatUrl() { return QUrl(QStringLiteral("tencent://message/?uin=80080088")); }
+// The addresses come from contacts.ini beside the program; empty when unset.
+QUrl TFrmIndex::WebSiteUrl() { return ReadContacts().web; }
+QUrl TFrmIndex::MailUrl() { return MailUrlOf(ReadContacts()); }
+QUrl TFrmIndex::ChatUrl() { return ChatUrlOf(ReadContacts()); }
 
 // ---------------------------------------------------------------------------
 // Building the window
@@ -162,6 +166,7 @@ void TFrmIndex::BuildTopButtons() {
                                      QRect(place.x, kTopButtonY, kTopButtonWidth, kTopButtonHeight),
                                      QString::fromUtf8(place.hint), highlight, this);
     connect(button, &QToolButton::clicked, this, handlers[i]);
+    topButtons_.push_back(button);
   }
 }
 
@@ -235,26 +240,28 @@ void TFrmIndex::BuildMarriagePage(QWidget* page) {
   for (const RowNames& r : rows) {
     BirthRowControls& row = (r.y == rows[0].y) ? man_ : woman_;
     const int y = r.y;
-    MakeCaptionPanel(page, r.caption, r.title, QRect(10, y, 82, 24));
-    MakeLabel(page, QStringLiteral("姓名"), QRect(97, y, 26, 24));
-    row.name = MakeNameBox(page, r.name, QRect(123, y, 76, 24));
-    row.calendar = MakeCombo(page, r.calendar, QRect(203, y, 84, 24), CalendarItems(), false, 0);
-    row.year = MakeCombo(page, r.year, QRect(291, y, 58, 24), YearItems(), true, 90);
-    MakeLabel(page, QStringLiteral("年"), QRect(351, y, 14, 24));
-    row.month = MakeCombo(page, r.month, QRect(366, y, 42, 24), NumberItems(1, 12), true, 0);
-    MakeLabel(page, QStringLiteral("月"), QRect(410, y, 14, 24));
-    row.day = MakeCombo(page, r.day, QRect(425, y, 42, 24), NumberItems(1, 31), true, 0);
-    MakeLabel(page, QStringLiteral("日"), QRect(469, y, 14, 24));
-    row.hour = MakeCombo(page, r.hour, QRect(484, y, 60, 24), HourItems(), true, 0);
-    MakeLabel(page, QStringLiteral("时"), QRect(546, y, 14, 24));
-    row.minute = MakeCombo(page, r.minute, QRect(561, y, 42, 24), NumberItems(0, 59), true, 0);
-    MakeLabel(page, QStringLiteral("分 血型"), QRect(605, y, 44, 24));
-    MakeCombo(page, r.blood, QRect(649, y, 54, 24), BloodTypeItems(), false, -1);
+    // The name box is wide enough for a full ten-character name; the other
+    // boxes are as narrow as their longest item allows.
+    MakeCaptionPanel(page, r.caption, r.title, QRect(10, y, 76, 24));
+    MakeLabel(page, QStringLiteral("姓名"), QRect(89, y, 25, 24));
+    row.name = MakeNameBox(page, r.name, QRect(115, y, 128, 24));
+    row.calendar = MakeCombo(page, r.calendar, QRect(246, y, 82, 24), CalendarItems(), false, 0);
+    row.year = MakeCombo(page, r.year, QRect(331, y, 54, 24), YearItems(), true, 90);
+    MakeLabel(page, QStringLiteral("年"), QRect(386, y, 13, 24));
+    row.month = MakeCombo(page, r.month, QRect(400, y, 40, 24), NumberItems(1, 12), true, 0);
+    MakeLabel(page, QStringLiteral("月"), QRect(441, y, 13, 24));
+    row.day = MakeCombo(page, r.day, QRect(455, y, 40, 24), NumberItems(1, 31), true, 0);
+    MakeLabel(page, QStringLiteral("日"), QRect(496, y, 13, 24));
+    row.hour = MakeCombo(page, r.hour, QRect(510, y, 56, 24), HourItems(), true, 0);
+    MakeLabel(page, QStringLiteral("时"), QRect(567, y, 13, 24));
+    row.minute = MakeCombo(page, r.minute, QRect(581, y, 40, 24), NumberItems(0, 59), true, 0);
+    MakeLabel(page, QStringLiteral("分 血型"), QRect(623, y, 42, 24));
+    MakeCombo(page, r.blood, QRect(665, y, 48, 24), BloodTypeItems(), false, -1);
   }
 
-  auto* run = MakeButton(page, "RzBitBtn2", QStringLiteral("测算"), QRect(710, 10, 72, 32));
-  auto* save = MakeButton(page, "RzBitBtn24", QStringLiteral("保存"), QRect(710, 46, 35, 23));
-  auto* print = MakeButton(page, "RzBitBtn4", QStringLiteral("打印"), QRect(747, 46, 35, 23));
+  auto* run = MakeButton(page, "RzBitBtn2", QStringLiteral("测算"), QRect(716, 10, 68, 32));
+  auto* save = MakeButton(page, "RzBitBtn24", QStringLiteral("保存"), QRect(716, 46, 33, 23));
+  auto* print = MakeButton(page, "RzBitBtn4", QStringLiteral("打印"), QRect(751, 46, 33, 23));
   memoSuccess_ = MakeResultArea(page, "MemoSuccess", QRect(4, 80, 782, 372));
 
   connect(run, &QPushButton::clicked, this, &TFrmIndex::RzBitBtn2Click);
@@ -266,23 +273,23 @@ void TFrmIndex::BuildPersonalPage(QWidget* page) {
   MakeStrip(page, QRect(4, 4, 782, 40));
   const int y = 12;
   MakeLabel(page, QStringLiteral("姓名"), QRect(14, y, 26, 24));
-  xing2_ = MakeNameBox(page, "Xing2", QRect(40, y, 92, 24));
-  nameB2_ = MakeNameBox(page, "NameB2", QRect(132, y, 4, 24));
+  xing2_ = MakeNameBox(page, "Xing2", QRect(40, y, 128, 24));
+  nameB2_ = MakeNameBox(page, "NameB2", QRect(168, y, 2, 24));
   nameB2_->setVisible(false);
-  sex2_ = MakeCombo(page, "CBsex2", QRect(138, y, 46, 24), {QStringLiteral("男"), QStringLiteral("女")}, false, 0);
-  calendar2_ = MakeCombo(page, "ComDate2", QRect(188, y, 58, 24), ShortCalendarItems(), false, 0);
-  year2_ = MakeCombo(page, "SYear2", QRect(250, y, 58, 24), YearItems(), true, 90);
-  MakeLabel(page, QStringLiteral("年"), QRect(310, y, 14, 24));
-  month2_ = MakeCombo(page, "SMonth2", QRect(325, y, 42, 24), NumberItems(1, 12), true, 0);
-  MakeLabel(page, QStringLiteral("月"), QRect(369, y, 14, 24));
-  day2_ = MakeCombo(page, "Sday2", QRect(384, y, 42, 24), NumberItems(1, 31), true, 0);
-  MakeLabel(page, QStringLiteral("日"), QRect(428, y, 14, 24));
-  hour2_ = MakeCombo(page, "Shour2", QRect(443, y, 60, 24), HourItems(), true, 0);
-  MakeLabel(page, QStringLiteral("时"), QRect(505, y, 14, 24));
-  minute2_ = MakeCombo(page, "CBFen2", QRect(520, y, 42, 24), NumberItems(0, 59), true, 0);
-  MakeLabel(page, QStringLiteral("分"), QRect(564, y, 14, 24));
+  sex2_ = MakeCombo(page, "CBsex2", QRect(172, y, 46, 24), {QStringLiteral("男"), QStringLiteral("女")}, false, 0);
+  calendar2_ = MakeCombo(page, "ComDate2", QRect(222, y, 58, 24), ShortCalendarItems(), false, 0);
+  year2_ = MakeCombo(page, "SYear2", QRect(284, y, 54, 24), YearItems(), true, 90);
+  MakeLabel(page, QStringLiteral("年"), QRect(339, y, 13, 24));
+  month2_ = MakeCombo(page, "SMonth2", QRect(353, y, 40, 24), NumberItems(1, 12), true, 0);
+  MakeLabel(page, QStringLiteral("月"), QRect(394, y, 13, 24));
+  day2_ = MakeCombo(page, "Sday2", QRect(408, y, 40, 24), NumberItems(1, 31), true, 0);
+  MakeLabel(page, QStringLiteral("日"), QRect(449, y, 13, 24));
+  hour2_ = MakeCombo(page, "Shour2", QRect(463, y, 56, 24), HourItems(), true, 0);
+  MakeLabel(page, QStringLiteral("时"), QRect(520, y, 13, 24));
+  minute2_ = MakeCombo(page, "CBFen2", QRect(534, y, 40, 24), NumberItems(0, 59), true, 0);
+  MakeLabel(page, QStringLiteral("分"), QRect(575, y, 13, 24));
 
-  rzButton2_ = MakeButton(page, "RzButton2", QStringLiteral("八字分析"), QRect(588, 10, 86, 28));
+  rzButton2_ = MakeButton(page, "RzButton2", QStringLiteral("八字分析"), QRect(592, 10, 82, 28));
   auto* print = MakeButton(page, "RzBitBtn7", QStringLiteral("打印"), QRect(680, 10, 50, 28));
   auto* save = MakeButton(page, "RzBitBtn8", QStringLiteral("保存"), QRect(734, 10, 50, 28));
   memo1_ = MakeResultArea(page, "Memo1", QRect(4, 50, 782, 402));
@@ -320,18 +327,18 @@ void TFrmIndex::BuildWeddingPage(QWidget* page) {
     const int y = r.y;
     MakeCaptionPanel(page, r.caption, r.title, QRect(10, y, 82, 24));
     MakeLabel(page, QStringLiteral("姓名"), QRect(97, y, 26, 24));
-    MakeNameBox(page, r.name, QRect(123, y, 76, 24));
-    MakeCombo(page, r.calendar, QRect(203, y, 84, 24), CalendarItems(), false, 0);
-    QComboBox* year = MakeCombo(page, r.year, QRect(291, y, 58, 24), YearItems(), true, 90);
-    MakeLabel(page, QStringLiteral("年"), QRect(351, y, 14, 24));
-    QComboBox* month = MakeCombo(page, r.month, QRect(366, y, 42, 24), NumberItems(1, 12), true, 0);
-    MakeLabel(page, QStringLiteral("月"), QRect(410, y, 14, 24));
-    QComboBox* day = MakeCombo(page, r.day, QRect(425, y, 42, 24), NumberItems(1, 31), true, 0);
-    MakeLabel(page, QStringLiteral("日"), QRect(469, y, 14, 24));
-    MakeCombo(page, r.hour, QRect(484, y, 60, 24), HourItems(), true, 0);
-    MakeLabel(page, QStringLiteral("时"), QRect(546, y, 14, 24));
-    MakeCombo(page, r.minute, QRect(561, y, 42, 24), NumberItems(0, 59), true, 0);
-    MakeLabel(page, QStringLiteral("分"), QRect(605, y, 14, 24));
+    MakeNameBox(page, r.name, QRect(123, y, 128, 24));  // a full ten-character name
+    MakeCombo(page, r.calendar, QRect(255, y, 84, 24), CalendarItems(), false, 0);
+    QComboBox* year = MakeCombo(page, r.year, QRect(343, y, 58, 24), YearItems(), true, 90);
+    MakeLabel(page, QStringLiteral("年"), QRect(403, y, 14, 24));
+    QComboBox* month = MakeCombo(page, r.month, QRect(418, y, 42, 24), NumberItems(1, 12), true, 0);
+    MakeLabel(page, QStringLiteral("月"), QRect(462, y, 14, 24));
+    QComboBox* day = MakeCombo(page, r.day, QRect(477, y, 42, 24), NumberItems(1, 31), true, 0);
+    MakeLabel(page, QStringLiteral("日"), QRect(521, y, 14, 24));
+    MakeCombo(page, r.hour, QRect(536, y, 60, 24), HourItems(), true, 0);
+    MakeLabel(page, QStringLiteral("时"), QRect(598, y, 14, 24));
+    MakeCombo(page, r.minute, QRect(613, y, 42, 24), NumberItems(0, 59), true, 0);
+    MakeLabel(page, QStringLiteral("分"), QRect(657, y, 14, 24));
     if (r.y == rows[0].y) {
       year1_ = year, month1_ = month, day1_ = day;
     } else {
@@ -389,7 +396,7 @@ void TFrmIndex::BuildAboutPage(QWidget* page) {
   about->setFont(UiFont(14));
   about->setOpenLinks(false);
   about->document()->setDocumentMargin(28);
-  about->setHtml(QString::fromUtf8(kAboutText));
+  about->setHtml(QString::fromUtf8(kAboutText).arg(ContactSentenceHtml(ReadContacts())));
 }
 
 void TFrmIndex::FillDatesFromToday() {
@@ -459,19 +466,35 @@ bool TFrmIndex::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void TFrmIndex::ShowPage(QWidget* page) { pages_->setCurrentWidget(page); }
+void TFrmIndex::ShowPage(QWidget* page) {
+  pages_->setCurrentWidget(page);
+  MarkTopButtons(page);
+}
+
+void TFrmIndex::MarkTopButtons(QWidget* page) {
+  // The pages of the buttons in the order of kTopButtons; 八字分析 and 星座分析
+  // share a page, told apart by the caption of its analysis button.
+  QWidget* const pagesOfButtons[] = {tabSheet1_, tabSheet2_, tabSheet2_, tabSheet4_, tabSheet3_, tabSheet10_, tabSheet9_};
+  for (size_t i = 0; i < topButtons_.size() && i < std::size(pagesOfButtons); ++i) {
+    bool selected = pagesOfButtons[i] == page;
+    if (selected && page == tabSheet2_) selected = (i == 2) == (rzButton2_->text() == QStringLiteral("星座分析"));
+    topButtons_[i]->setSelected(selected);
+  }
+}
 
 void TFrmIndex::RzToolButton2Click() { ShowPage(tabSheet1_); }
 
 void TFrmIndex::RzToolButton1Click() {
   ShowPage(tabSheet2_);
   rzButton2_->setText(QStringLiteral("八字分析"));
+  MarkTopButtons(tabSheet2_);
   memo1_->clear();
 }
 
 void TFrmIndex::RzToolButton3Click() {
   ShowPage(tabSheet2_);
   rzButton2_->setText(QStringLiteral("星座分析"));
+  MarkTopButtons(tabSheet2_);
   memo1_->clear();
 }
 
@@ -481,7 +504,7 @@ void TFrmIndex::RzToolButton7Click() { ShowPage(tabSheet10_); }
 void TFrmIndex::RzToolButton8Click() { ShowPage(tabSheet9_); }
 void TFrmIndex::RzToolButton10Click() { ShowPage(tabSheet8_); }
 
-void TFrmIndex::RzToolButton9Click() { services_->OpenUrl(WebSiteUrl()); }
+void TFrmIndex::RzToolButton9Click() { RzToolButton40Click(); }
 
 void TFrmIndex::RzToolButton11Click() { setWindowState(windowState() | Qt::WindowMinimized); }
 
@@ -600,15 +623,37 @@ void TFrmIndex::PrintResult(QPlainTextEdit* memo, const QString& title) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(title);
   if (!services_->ChoosePrinter(this, printer)) return;
-  PrintPlainText(printer, title, text);
+  if (PrintReport(printer, title, text) == 0)
+    services_->ShowError(this, QStringLiteral("无法启动打印，请检查打印机设置。"));
 }
 
 // ---------------------------------------------------------------------------
 // Function page
 
 void TFrmIndex::RzToolButton37Click() { OpenToolDialog(frmQiming_, this); }
-void TFrmIndex::RzToolButton38Click() { services_->OpenUrl(ChatUrl()); }
-void TFrmIndex::RzToolButton39Click() { services_->OpenUrl(MailUrl()); }
-void TFrmIndex::RzToolButton40Click() { services_->OpenUrl(WebSiteUrl()); }
+// A contact that is not set shows a box instead of opening anything.
+void TFrmIndex::RzToolButton38Click() {
+  const Contacts contacts = ReadContacts();
+  if (contacts.qq.isEmpty())
+    services_->ShowInfo(this, NoChatMessage(contacts));
+  else
+    services_->OpenUrl(ChatUrlOf(contacts));
+}
+
+void TFrmIndex::RzToolButton39Click() {
+  const QUrl url = MailUrl();
+  if (url.isEmpty())
+    services_->ShowInfo(this, NoMailMessage());
+  else
+    services_->OpenUrl(url);
+}
+
+void TFrmIndex::RzToolButton40Click() {
+  const QUrl url = WebSiteUrl();
+  if (url.isEmpty())
+    services_->ShowInfo(this, NoWebSiteMessage());
+  else
+    services_->OpenUrl(url);
+}
 
 }  // namespace hehun::ui

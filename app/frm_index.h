@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 #include "app/input_panels.h"
 #include "reports/marriage_report.h"
@@ -27,6 +28,7 @@ namespace hehun::ui {
 
 class UiServices;
 class TFrmQiming;
+class PictureButton;
 
 class TFrmIndex : public QWidget {
   Q_OBJECT
@@ -141,6 +143,10 @@ class TFrmIndex : public QWidget {
   QPlainTextEdit* memo2_ = nullptr;
 
   QPointer<TFrmQiming> frmQiming_;
+  // The page buttons across the top, in the order of kTopButtons; the one of
+  // the current page is shown selected.
+  std::vector<PictureButton*> topButtons_;
+  void MarkTopButtons(QWidget* page);
 };
 
 }  // namespace hehun::ui

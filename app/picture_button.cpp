@@ -18,13 +18,19 @@ PictureButton::PictureButton(const QString& objectName, const QRect& geometry, c
   setAttribute(Qt::WA_Hover);
 }
 
+void PictureButton::setSelected(bool selected) {
+  if (selected_ == selected) return;
+  selected_ = selected;
+  update();
+}
+
 void PictureButton::paintEvent(QPaintEvent*) {
-  if (!hovered_ && !isDown()) return;
+  if (!hovered_ && !isDown() && !selected_) return;
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   QColor fill = highlight_;
   QColor edge = highlight_;
-  fill.setAlpha(isDown() ? highlight_.alpha() * 2 : highlight_.alpha());
+  fill.setAlpha(isDown() || (selected_ && hovered_) ? highlight_.alpha() * 2 : highlight_.alpha());
   edge.setAlpha(qMin(255, highlight_.alpha() * 3));
   p.setPen(QPen(edge, 1));
   p.setBrush(fill);

@@ -1,5 +1,6 @@
 // A transparent button laid over a painted icon: it draws nothing of its own
-// but a soft highlight while the mouse is over it or presses it.
+// but a soft highlight while the mouse is over it or presses it, and holds
+// that highlight while it is marked as selected (the current page's button).
 #pragma once
 
 #include <QColor>
@@ -13,6 +14,9 @@ class PictureButton : public QToolButton {
   PictureButton(const QString& objectName, const QRect& geometry, const QString& hint, const QColor& highlight,
                 QWidget* parent);
 
+  bool isSelected() const { return selected_; }
+  void setSelected(bool selected);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
@@ -21,6 +25,7 @@ class PictureButton : public QToolButton {
  private:
   QColor highlight_;
   bool hovered_ = false;
+  bool selected_ = false;
 };
 
 }  // namespace hehun::ui

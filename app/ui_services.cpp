@@ -5,10 +5,9 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTextCursor>
-#include <QTextDocument>
 
 #include "app/appearance.h"
+#include "app/report_printing.h"
 
 namespace hehun::ui {
 
@@ -50,24 +49,7 @@ void WindowMessages::Notice(std::string_view text) { services_.Notice(parent_, F
 void WindowMessages::ShowError(std::string_view text) { services_.ShowError(parent_, FromUtf8(text)); }
 
 void PrintPlainText(QPrinter& printer, const QString& title, const QString& text) {
-  QTextDocument document;
-  document.setDefaultFont(ReportFont(10));
-  QTextCursor cursor(&document);
-  QTextCharFormat heading;
-  QFont headingFont = UiFont(16);
-  headingFont.setBold(true);
-  heading.setFont(headingFont);
-  QTextBlockFormat centred;
-  centred.setAlignment(Qt::AlignHCenter);
-  centred.setBottomMargin(12);
-  cursor.setBlockFormat(centred);
-  cursor.insertText(title, heading);
-  QTextBlockFormat body;
-  cursor.insertBlock(body, QTextCharFormat());
-  QTextCharFormat bodyFormat;
-  bodyFormat.setFont(ReportFont(10));
-  cursor.insertText(text, bodyFormat);
-  document.print(&printer);
+  PrintReport(printer, title, text);
 }
 
 }  // namespace hehun::ui

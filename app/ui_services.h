@@ -65,8 +65,7 @@ std::string ToUtf8(const QString& text);
 // The application's title as the program sets it.
 QString AppTitle();
 
-// Prints plain text on the printer, one report line per line, in the
-// report font, with the title at the head of the first page.
+// Prints plain text on the printer in pages (see report_printing.h).
 void PrintPlainText(QPrinter& printer, const QString& title, const QString& text);
 
 }  // namespace hehun::ui
