@@ -180,6 +180,29 @@ TEST(StarSigns, BirthdaySketchesOfCuspDaysFitTheSignOfTheDate) {
   EXPECT_FALSE(Contains(std::string(PersonalityEntry(622)), "母性"));
 }
 
+TEST(ReferenceTables, ReviewedWordings) {
+  RefDb db;
+  // The couple texts speak of the couple in one voice.
+  for (const char* sql : {"SELECT text FROM hhjx", "SELECT text FROM hhdj", "SELECT text FROM mgzu"})
+    for (const Row& row : db.All(Swallow{}, RefFile::kTgcode, sql)) {
+      EXPECT_FALSE(Contains(row.Text("text"), "你们")) << row.Text("text");
+    }
+  // The zodiac relations are graded within the report's 上等婚, 中等婚 and 下等婚.
+  const auto relations = db.All(Swallow{}, RefFile::kTgcode, "SELECT relation, grade FROM sxgx");
+  EXPECT_EQ(relations.size(), 8u);
+  for (const Row& row : relations) {
+    const std::string grade = row.Text("grade");
+    EXPECT_TRUE(grade == "上等婚" || grade == "中等婚" || grade == "下等婚") << row.Text("relation") << grade;
+  }
+  // The verse of 3两8钱 has 黉门 (the school), and no internet slang in 3两5钱.
+  const Row v38 = db.First(Swallow{}, RefFile::kBookFile, "SELECT MM FROM chenggu WHERE weight = ?", {std::string("38")});
+  EXPECT_EQ(v38.Text("MM"), "一身骨肉最清高，早入黉门姓氏标。待到年将三十六，蓝衫脱去换红袍。");
+  for (const Row& row : db.All(Swallow{}, RefFile::kBookFile, "SELECT MM, content, content2 FROM chenggu"))
+    for (size_t c = 0; c < 3; ++c) {
+      EXPECT_FALSE(Contains(row.Text(c), "簧门") || Contains(row.Text(c), "风口")) << row.Text(c);
+    }
+}
+
 TEST(ReferenceTables, CompleteDistinctAndReal) {
   RefDb db;
   const char* signs[] = {"白羊座", "金牛座", "双子座", "巨蟹座", "狮子座", "处女座",

@@ -198,7 +198,7 @@ TEST(MarriageReport, AgeCountsFromTheYearNumberHoweverItIsTyped) {
   EXPECT_EQ(out.lines()[3], "年龄：36岁");
 }
 
-TEST(MarriageReport, HarmonyPartnersThatAlsoPunishOrBreakAreNoted) {
+TEST(MarriageReport, ZodiacAdviceAndResultWording) {
   // 虎 (寅) and 猪 (亥) are 六合 and 相破; 猴 (申) and 蛇 (巳) are 六合, 相刑 and 相破.
   struct Case {
     const char *manYear, *womanYear, *manAdvice, *result;
@@ -206,6 +206,7 @@ TEST(MarriageReport, HarmonyPartnersThatAlsoPunishOrBreakAreNoted) {
       {"1986", "1983", "婚配建议：宜配猪（亥）（六合，合中带破）、", "相配结果：男虎女猪，属相六合，合中带破，上等婚。"},
       {"1992", "1989", "婚配建议：宜配蛇（巳）（六合，合中带刑带破）、", "相配结果：男猴女蛇，属相六合，合中带刑带破，上等婚。"},
       {"1984", "1985", "婚配建议：宜配牛（丑）（六合）、", "相配结果：男鼠女牛，属相六合，上等婚。"},
+      {"1990", "1990", "婚配建议：宜配羊（未）（六合）、", "相配结果：男马女马，属相相同，中等婚。"},
   };
   RefDb db;
   for (const auto& c : cases) {
