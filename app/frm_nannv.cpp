@@ -23,7 +23,7 @@ TFrm_NanNv::TFrm_NanNv(QWidget* parent) : QDialog(parent) {
   table->setAcceptRichText(false);
   table->setLineWrapMode(QTextEdit::NoWrap);
   table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  table->setFont(ReportFont(14));
+  table->setFont(ReportFont(13));
   table->document()->setDocumentMargin(10);
   QString text;
   for (const std::string& line : hehun::ConceptionTableLines()) text += FromUtf8(line) + QLatin1Char('\n');
@@ -40,7 +40,7 @@ TFrm_NanNv::TFrm_NanNv(QWidget* parent) : QDialog(parent) {
   layout->setSpacing(8);
   layout->addWidget(table, 1);
   layout->addWidget(note);
-  setFixedSize(660, 560);
+  setFixedSize(620, 680);
 }
 
 }  // namespace hehun::ui
