@@ -30,7 +30,7 @@ class Converter {
   iconv_t cd_;
 };
 
-iconv_t Descriptor(const char* to, const char* from) {
+iconv_t Descriptor(const char* to, const char* /*from*/) {
   thread_local Converter toGbk("GBK", "UTF-8");
   thread_local Converter toUtf8("UTF-8", "GBK");
   return std::string_view(to) == "GBK" ? toGbk.get() : toUtf8.get();
