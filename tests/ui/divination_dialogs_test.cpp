@@ -54,6 +54,13 @@ QStringList Results(QWidget* dialog) {
   return {Text(dialog, "RzLabel11"), Text(dialog, "RzLabel10"), Text(dialog, "RzLabel9"), Text(dialog, "RzLabel8")};
 }
 
+// The colour a label's text is drawn in.
+QColor TextColour(QWidget* dialog, const char* label) {
+  auto* l = Find<QLabel>(dialog, label);
+  l->ensurePolished();
+  return l->palette().color(QPalette::WindowText);
+}
+
 QStringList EntryRows(const QString& number, int r) {
   const hehun::FortuneFields f = hehun::SplitFortune(hehun::Number81Entry(r));
   return {number, FromUtf8(f.state), FromUtf8(f.grade), FromUtf8(f.detail)};
@@ -183,8 +190,10 @@ void DivinationDialogsTest::qqAndAnyNumberResults() {
     Find<QPushButton>(qq, "RzBitBtn1")->click();
     QCOMPARE(Results(qq), EntryRows(QString::fromLatin1(n), 0));
   }
-  // The captions of the rows.
+  // The captions of the rows; the grade in red.
   QCOMPARE(Text(qq, "RzLabel7"), QStringLiteral("qq号码是："));
+  const QColor grade = TextColour(qq, "RzLabel9");
+  QVERIFY(grade.red() > 180 && grade.green() < 60 && grade.blue() < 60);
   QCOMPARE(Text(qq, "RzLabel1"), QStringLiteral("QQ号码："));
 
   auto* any = new TFrm_onther(&owner.widget);
@@ -310,6 +319,9 @@ void DivinationDialogsTest::nicknameDialog() {
   }
   QCOMPARE(edit->maxLength(), 18);
   QCOMPARE(owner.fake.infos.size(), 1);
+  QCOMPARE(TextColour(d, "RzLabel8"), QColor(0x00, 0x00, 0x80));  // navy
+  const QColor name = TextColour(d, "RzLabel11");
+  QVERIFY(name.green() > 100 && name.red() < 60 && name.blue() < 60);  // green
   delete d;
 }
 
