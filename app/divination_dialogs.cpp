@@ -78,7 +78,6 @@ QLabel[role="hint"] { color: #a31f22; }
 QLabel[role="nickname"] { color: #1a7a2c; font-weight: bold; }
 QLabel[role="trait"] { color: #000080; }
 QLabel[role="hours"] { color: #000080; }
-QTabWidget::pane { border: none; }
 )");
 }
 

@@ -13,7 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QTabWidget;
+class QStackedWidget;
 class QTextEdit;
 
 namespace hehun::ui {
@@ -91,10 +91,10 @@ class TFormOnther : public QWidget {
   Q_OBJECT
  public:
   explicit TFormOnther(QWidget* parent = nullptr);
-  QTabWidget* pages() const { return pages_; }
+  QStackedWidget* pages() const { return pages_; }
 
  private:
-  QTabWidget* pages_ = nullptr;
+  QStackedWidget* pages_ = nullptr;
 };
 
 // Opens one more omen window with the title and page (0 to 6) and returns

@@ -1,8 +1,7 @@
 // The folk-omen window: seven fixed pages of which the caller shows one.
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QTabBar>
-#include <QTabWidget>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include "app/appearance.h"
@@ -18,11 +17,10 @@ TFormOnther::TFormOnther(QWidget* parent) : QWidget(parent, Qt::Window) {
   setFont(UiFont(13));
   setStyleSheet(DialogStyleSheet());
 
-  // The pages without their tab strip: only the page the caller selects shows.
-  pages_ = new QTabWidget(this);
+  // The pages without a tab strip: only the page the caller selects shows,
+  // and the user has no way to switch to another.
+  pages_ = new QStackedWidget(this);
   pages_->setObjectName(QStringLiteral("RzPageControl1"));
-  pages_->tabBar()->hide();
-  pages_->setDocumentMode(true);
   for (int page = 0; page < hehun::kOmenPageCount; ++page) {
     auto* memo = new QPlainTextEdit;
     memo->setObjectName(QStringLiteral("Memo%1").arg(page + 1));
@@ -36,7 +34,7 @@ TFormOnther::TFormOnther(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* sheetLayout = new QVBoxLayout(sheet);
     sheetLayout->setContentsMargins(0, 0, 0, 0);
     sheetLayout->addWidget(memo);
-    pages_->addTab(sheet, FromUtf8(hehun::OmenTitle(page)));
+    pages_->addWidget(sheet);
   }
 
   auto* note = new QLabel(FromUtf8(hehun::OmenHourNote()), this);
