@@ -42,12 +42,22 @@ TFormOnther::TFormOnther(QWidget* parent) : QWidget(parent, Qt::Window) {
   note->setProperty("role", QStringLiteral("hours"));
   note->setFont(UiFont(13));
 
+  // The window's title as a heading over the page, like the headings of the
+  // function page.
+  auto* heading = new QLabel(this);
+  heading->setObjectName(QStringLiteral("LabelTitle"));
+  heading->setFont(SerifFont(20));
+  heading->setAlignment(Qt::AlignCenter);
+  heading->setStyleSheet(QStringLiteral("color: #a31f22; border-bottom: 2px solid #e0b963; padding-bottom: 4px;"));
+  connect(this, &QWidget::windowTitleChanged, heading, &QLabel::setText);
+
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(12, 12, 12, 8);
+  layout->setContentsMargins(12, 10, 12, 8);
   layout->setSpacing(8);
+  layout->addWidget(heading);
   layout->addWidget(pages_, 1);
   layout->addWidget(note);
-  setFixedSize(540, 460);
+  setFixedSize(540, 500);
 }
 
 QPointer<TFormOnther>& CurrentOmenWindow() {

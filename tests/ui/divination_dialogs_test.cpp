@@ -340,6 +340,7 @@ void DivinationDialogsTest::omenWindowsOnePerPress() {
     QVERIFY(!windows.contains(CurrentOmenWindow()));
     windows << CurrentOmenWindow();
     QCOMPARE(windows.last()->windowTitle(), QString::fromUtf8(title));
+    QCOMPARE(Find<QLabel>(windows.last(), "LabelTitle")->text(), QString::fromUtf8(title));
   }
   // All seven open at once, each on its own page, no tabs to switch by.
   for (int page = 0; page < 7; ++page) {
