@@ -29,10 +29,12 @@
 #include "app/appearance.h"
 #include "app/artwork.h"
 #include "app/contacts.h"
+#include "app/divination_dialogs.h"
 #include "app/picture_button.h"
 #include "app/report_printing.h"
 #include "app/tool_dialogs.h"
 #include "app/ui_services.h"
+#include "app/window_services.h"
 #include "reports/personal_report.h"
 
 namespace hehun::ui {
@@ -99,6 +101,7 @@ TFrmIndex::TFrmIndex(UiServices* services, QDate today, QWidget* parent) : QWidg
     services = ownServices_.get();
   }
   services_ = services;
+  SetWindowServices(this, services_);
 
   setObjectName(QStringLiteral("TFrmIndex"));
   setWindowTitle(AppTitle());
@@ -387,6 +390,7 @@ void TFrmIndex::BuildFunctionPage(QWidget* page) {
     auto* button = page->findChild<QToolButton*>(QString::fromLatin1(name));
     connect(button, &QToolButton::clicked, this, handler);
   }
+  ConnectDivinationButtons(page, this);
 }
 
 void TFrmIndex::BuildAboutPage(QWidget* page) {

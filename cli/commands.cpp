@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "bazi/chart.h"
+#include "cli/divination_commands.h"
 #include "reports/marriage_report.h"
 #include "reports/personal_report.h"
 #include <ctime>
@@ -269,6 +270,10 @@ const std::map<std::string, Command>& Commands() {
       {"pillars", Pillars},
       {"marriage", Marriage},
       {"personal", Personal},
+      {"number", NumberCommand},
+      {"qq", QqCommand},
+      {"mobile", MobileCommand},
+      {"nickname", NicknameCommand},
   };
   return commands;
 }
@@ -282,7 +287,9 @@ std::string Usage() {
          "  solarterms 年份       输出该年二十四节气的交节时刻（北京时间）\n"
          "  pillars               标准输入每行“YYYY-MM-DD HH:MM 男|女”，输出四柱、胎元、顺逆和起运岁数\n"
          "  marriage --man 姓名,YYYY-MM-DD,HH:MM[,lunar] --woman ... [--today YYYY-MM-DD]   八字合婚报告\n"
-         "  personal --name 姓名 --sex 男|女 --date YYYY-MM-DD --time HH:MM [--lunar] [--star] [--today ...]\n";
+         "  personal --name 姓名 --sex 男|女 --date YYYY-MM-DD --time HH:MM [--lunar] [--star] [--today ...]\n"
+         "  number 号码 | qq QQ号码 | mobile 手机号码   号码测算：号码、状态、吉凶、具体表现\n"
+         "  nickname 网名         网名与性格\n";
 }
 
 int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
