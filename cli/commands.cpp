@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/almanac_commands.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -269,6 +270,8 @@ const std::map<std::string, Command>& Commands() {
       {"pillars", Pillars},
       {"marriage", Marriage},
       {"personal", Personal},
+      {"almanac", AlmanacCommand},
+      {"weddingdays", WeddingDaysCommand},
   };
   return commands;
 }
@@ -282,7 +285,9 @@ std::string Usage() {
          "  solarterms 年份       输出该年二十四节气的交节时刻（北京时间）\n"
          "  pillars               标准输入每行“YYYY-MM-DD HH:MM 男|女”，输出四柱、胎元、顺逆和起运岁数\n"
          "  marriage --man 姓名,YYYY-MM-DD,HH:MM[,lunar] --woman ... [--today YYYY-MM-DD]   八字合婚报告\n"
-         "  personal --name 姓名 --sex 男|女 --date YYYY-MM-DD --time HH:MM [--lunar] [--star] [--today ...]\n";
+         "  personal --name 姓名 --sex 男|女 --date YYYY-MM-DD --time HH:MM [--lunar] [--star] [--today ...]\n"
+         "  almanac YYYY-MM-DD     输出该日黄历（与黄历页面的十九行相同）\n"
+         "  weddingdays --man [姓名,]YYYY-MM-DD[,lunar] --woman ... --from YYYY-MM-DD --range 三月以内 --purpose 结婚|订婚 --kind 宜|忌\n";
 }
 
 int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {

@@ -347,8 +347,8 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
       weak = weak || s.rank == "下";
     }
     (ruler.road == "黄道" ? good : bad).push_back(ruler.listName);
-    row.jsyq = Join(good);
-    row.xsyq = Join(bad);
+    row.jsyq = good.empty() ? "无" : Join(good);
+    row.xsyq = bad.empty() ? "无" : Join(bad);
 
     // Favourable and unfavourable activities: every spirit's and the
     // officer's own, then the manual's ranking rules.
