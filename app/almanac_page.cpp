@@ -54,7 +54,7 @@ AlmanacPage::AlmanacPage(QWidget* page, UiServices& services, PrintFn print)
   slDay_ = MakeCombo(page, "Slday", QRect(228, y, 46, 24), NumberItems(1, 31, 2), true, -1);
   MakeLabel(page, QStringLiteral("日"), QRect(277, y, 14, 24));
   auto* view = MakePageButton(page, "BtnHuangli", QStringLiteral("查看"), QRect(302, 10, 64, 28));
-  auto* print = MakePageButton(page, "RzBitBtn3", QStringLiteral("打印"), QRect(372, 10, 64, 28));
+  auto* printButton = MakePageButton(page, "RzBitBtn3", QStringLiteral("打印"), QRect(372, 10, 64, 28));
 
   label61_ = new QLabel(page);
   label61_->setObjectName(QStringLiteral("Label61"));
@@ -75,7 +75,7 @@ AlmanacPage::AlmanacPage(QWidget* page, UiServices& services, PrintFn print)
   memo3_->setPlainText(FromUtf8(hehun::AlmanacGlossary()));
 
   connect(view, &QPushButton::clicked, this, &AlmanacPage::BtnHuangliClick);
-  connect(print, &QPushButton::clicked, this, [this] { print_(memoHuangli_, QStringLiteral("本日黄历")); });
+  connect(printButton, &QPushButton::clicked, this, [this] { print_(memoHuangli_, QStringLiteral("本日黄历")); });
 }
 
 void AlmanacPage::BtnHuangliClick() {
