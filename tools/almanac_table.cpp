@@ -368,10 +368,13 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
         it = rules.smallMatters.count(*it) ? std::next(it) : yi.erase(it);
       restricted = true;
     }
-    if (virtue && !worst) {
-      for (const auto& a : yi) ji.erase(a);  // 遇德从宜
+    // An activity both favoured and disfavoured: a day with a virtue, or
+    // with more auspicious than inauspicious spirits (吉足胜凶), follows the
+    // favour (从宜不从忌); any other day follows the taboo (从忌不从宜).
+    if ((virtue || good.size() > bad.size()) && !worst) {
+      for (const auto& a : yi) ji.erase(a);
     } else {
-      for (const auto& a : ji) yi.erase(a);  // 从忌不从宜
+      for (const auto& a : ji) yi.erase(a);
     }
     std::vector<std::string> yiList, jiList;
     for (const auto& a : rules.order) {
