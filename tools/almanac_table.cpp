@@ -85,7 +85,7 @@ std::vector<Match> ParseAlternatives(const std::string& value) {
   return out;
 }
 
-enum class Basis { kMonth, kSeason, kAny, kOfficer, kEarthRule };
+enum class Basis { kMonth, kSeason, kAny, kOfficer, kEarthRule, kNoGeneral };
 
 struct SpiritRule {
   std::string name;
@@ -114,7 +114,18 @@ struct Rules {
   std::map<std::string, Activities> activities;
   std::vector<std::string> order;
   std::set<std::string> smallMatters;
+  std::array<std::vector<int>, 10> stemPalaces;
+  std::array<int, 12> monthHate{};  // the branch of 月厌, by month
 };
+
+// 不将: the stem lodges in one of the six palaces ending at 月厌, the branch
+// is one of the four beginning two places after it.
+bool NoGeneral(const Rules& r, int monthNo, int day) {
+  const int hate = r.monthHate[monthNo];
+  const bool stem = std::any_of(r.stemPalaces[day % 10].begin(), r.stemPalaces[day % 10].end(),
+                                [&](int palace) { return Mod(hate - palace, 12) < 6; });
+  return stem && Mod(day % 12 - hate, 12) >= 2 && Mod(day % 12 - hate, 12) <= 5;
+}
 
 std::vector<std::string> Fields(const std::string& line) { return Split(line, '\t'); }
 
@@ -198,6 +209,9 @@ Rules ReadRules(const fs::path& dir) {
     } else if (basis == "season") {
       s.basis = Basis::kSeason;
       Require(n == 4, "spirits.tsv: four seasons expected: " + line);
+    } else if (basis == "bujiang") {
+      s.basis = Basis::kNoGeneral;
+      Require(n == 1, "spirits.tsv: one value expected: " + line);
     } else if (basis == "any" || basis == "tuwang") {
       s.basis = basis == "any" ? Basis::kAny : Basis::kEarthRule;
       Require(n == 1, "spirits.tsv: one value expected: " + line);
@@ -208,12 +222,26 @@ Rules ReadRules(const fs::path& dir) {
         if (r.officers[i] == f[4]) s.officer = i;
       Require(s.officer >= 0, "spirits.tsv: unknown officer " + f[4]);
     }
-    if (s.basis != Basis::kOfficer)
+    if (s.basis != Basis::kOfficer && s.basis != Basis::kNoGeneral)
       for (size_t i = 4; i < f.size(); ++i) s.values.push_back(ParseAlternatives(f[i]));
     Require(r.activities.count(s.name) == 1, "activities.tsv has no row for " + s.name);
     r.spirits.push_back(std::move(s));
   }
   for (const auto& o : r.officers) Require(r.activities.count(o) == 1, "activities.tsv has no row for " + o);
+
+  // 不将 from 月厌 and the stems' palaces.
+  for (const auto& f : ReadTsv(dir / "stem_palaces.tsv", 2))
+    for (const Match& m : ParseAlternatives(f[1])) {
+      Require(m.branch >= 0, "stem_palaces.tsv: " + f[1]);
+      r.stemPalaces.at(StemIndex(f[0])).push_back(m.branch);
+    }
+  for (int s = 0; s < 10; ++s) Require(!r.stemPalaces[s].empty(), "stem_palaces.tsv: a stem is missing");
+  const auto hate = std::find_if(r.spirits.begin(), r.spirits.end(), [](const SpiritRule& s) { return s.name == "月厌"; });
+  Require(hate != r.spirits.end() && hate->basis == Basis::kMonth, "spirits.tsv needs the month row 月厌");
+  for (int m = 0; m < 12; ++m) {
+    Require(hate->values[m].size() == 1 && hate->values[m][0].branch >= 0, "月厌 needs one branch a month");
+    r.monthHate[m] = hate->values[m][0].branch;
+  }
   return r;
 }
 
@@ -338,6 +366,7 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
         case Basis::kAny: holds = any(s.values[0]); break;
         case Basis::kEarthRule: holds = earthRule.count(d) == 1 && any(s.values[0]); break;
         case Basis::kOfficer: holds = officer == s.officer; break;
+        case Basis::kNoGeneral: holds = NoGeneral(rules, monthNo, day); break;
       }
       if (!holds || !present.insert(s.name).second) continue;
       found.push_back(&s);

@@ -112,7 +112,7 @@ TEST(AlmanacTable, SpiritsAndActivitiesOverlapTheReference) {
     const char* column;
     double floor;
     size_t matched = 0, reference = 0, ours = 0;
-  } tallies[] = {{"吉神", 15, "jsyq", 0.85}, {"凶神", 16, "xsyq", 0.9}, {"宜", 13, "yi", 0.4}, {"忌", 14, "ji", 0.2}};
+  } tallies[] = {{"吉神", 15, "jsyq", 0.95}, {"凶神", 16, "xsyq", 0.95}, {"宜", 13, "yi", 0.55}, {"忌", 14, "ji", 0.25}};
   for (const auto& d : ReferenceDays()) {
     const Row row = DayRow(db, d.f[0]);
     for (auto& t : tallies) {
