@@ -8,6 +8,8 @@
 
 #include "almanac/almanac_view.h"
 #include "almanac/wedding_days.h"
+#include "bazi/chart.h"
+#include "calendar/ganzhi.h"
 #include "refdb/text.h"
 #include "test_support.h"
 
@@ -86,6 +88,29 @@ TEST(AlmanacTable, PillarsTurnAtTheExactInstant) {
     const Row row = DayRow(db, c.day);
     EXPECT_EQ(row.Text("suici"), c.suici);
     EXPECT_EQ(row.Text("nn"), c.nn);
+  }
+}
+
+// The almanac's pillars are those of a chart cast at noon of the day, on
+// ordinary days and on the days of the 节 terms alike.
+TEST(AlmanacTable, PillarsAgreeWithTheChartAtNoon) {
+  RefDb db;
+  CapturedMessages messages;
+  std::vector<DateValue> days;
+  for (DateValue d = EncodeDate(1901, 1, 1); d <= EncodeDate(2100, 12, 31); d += 53) days.push_back(d);
+  for (const Row& term : db.All(Unguarded{}, RefFile::kTgcode,
+                                "SELECT SJ FROM JQ WHERE YearA IN (1901, 1984, 2024, 2100) AND JQ IN "
+                                "('立春','惊蛰','清明','立夏','芒种','小暑','立秋','白露','寒露','立冬','大雪','小寒')"))
+    days.push_back(DateOf(ParseDateTimeText(term.Text("SJ"))));
+  for (const DateValue d : days) {
+    const Ymd ymd = DecodeDate(d);
+    SCOPED_TRACE(FormatYmd(ymd));
+    BaziChart chart;
+    ASSERT_TRUE(ComputeBazi(chart, db, messages, ymd.year, ymd.month, ymd.day, 12, 0, 0, "男"));
+    const std::string animal(kZodiacAnimals[IndexOf(kCalendarBranches, chart.YearBranch)]);
+    const std::string expected = chart.YearStem + chart.YearBranch + "(" + animal + ")年 " +
+                                 chart.MonthStem + chart.MonthBranch + "月 " + chart.DayStem + chart.DayBranch + "日";
+    EXPECT_EQ(DayRow(db, FormatYmd(ymd)).Text("suici"), expected);
   }
 }
 
