@@ -26,6 +26,7 @@
 #include <functional>
 #include <iterator>
 
+#include "app/almanac_page.h"
 #include "app/appearance.h"
 #include "app/artwork.h"
 #include "app/contacts.h"
@@ -35,6 +36,7 @@
 #include "app/tool_dialogs.h"
 #include "app/ui_services.h"
 #include "app/window_services.h"
+#include "app/wedding_page.h"
 #include "reports/personal_report.h"
 
 namespace hehun::ui {
@@ -303,70 +305,19 @@ void TFrmIndex::BuildPersonalPage(QWidget* page) {
 }
 
 void TFrmIndex::BuildAlmanacPage(QWidget* page) {
-  MakeStrip(page, QRect(4, 4, 782, 40));
-  const int y = 12;
-  MakeLabel(page, QStringLiteral("查询日期"), QRect(14, y, 52, 24));
-  slYear_ = MakeCombo(page, "SlYear", QRect(68, y, 62, 24), NumberItems(1900, 2100), true, -1);
-  MakeLabel(page, QStringLiteral("年"), QRect(132, y, 14, 24));
-  slMonth_ = MakeCombo(page, "SlMonth", QRect(148, y, 46, 24), NumberItems(1, 12, 2), true, -1);
-  MakeLabel(page, QStringLiteral("月"), QRect(196, y, 14, 24));
-  slDay_ = MakeCombo(page, "Slday", QRect(212, y, 46, 24), NumberItems(1, 31, 2), true, -1);
-  MakeLabel(page, QStringLiteral("日"), QRect(260, y, 14, 24));
+  almanacPage_ = new AlmanacPage(page, *services_, [this](QPlainTextEdit* memo, const QString& title) {
+    PrintResult(memo, title);
+  });
+  slYear_ = almanacPage_->SlYear(), slMonth_ = almanacPage_->SlMonth(), slDay_ = almanacPage_->Slday();
 }
 
 void TFrmIndex::BuildWeddingPage(QWidget* page) {
-  MakeStrip(page, QRect(4, 4, 782, 100));
-  struct RowNames {
-    const char *caption, *name, *calendar, *year, *month, *day, *hour, *minute;
-    QString title;
-    int y;
-  };
-  const RowNames rows[] = {
-      {"Panel5", "xing11", "CBdate11", "Year1", "Month1", "Day1", "Shour1", "CBFen1", QStringLiteral("男方基本信息"), 10},
-      {"Panel6", "xing22", "CBdate22", "Year2", "Month2", "Day2", "RzComboBox1", "RzComboBox2",
-       QStringLiteral("女方基本信息"), 40},
-  };
-  for (const RowNames& r : rows) {
-    const int y = r.y;
-    MakeCaptionPanel(page, r.caption, r.title, QRect(10, y, 82, 24));
-    MakeLabel(page, QStringLiteral("姓名"), QRect(97, y, 26, 24));
-    MakeNameBox(page, r.name, QRect(123, y, 128, 24));  // a full ten-character name
-    MakeCombo(page, r.calendar, QRect(255, y, 84, 24), CalendarItems(), false, 0);
-    QComboBox* year = MakeCombo(page, r.year, QRect(343, y, 58, 24), YearItems(), true, 90);
-    MakeLabel(page, QStringLiteral("年"), QRect(403, y, 14, 24));
-    QComboBox* month = MakeCombo(page, r.month, QRect(418, y, 42, 24), NumberItems(1, 12), true, 0);
-    MakeLabel(page, QStringLiteral("月"), QRect(462, y, 14, 24));
-    QComboBox* day = MakeCombo(page, r.day, QRect(477, y, 42, 24), NumberItems(1, 31), true, 0);
-    MakeLabel(page, QStringLiteral("日"), QRect(521, y, 14, 24));
-    MakeCombo(page, r.hour, QRect(536, y, 60, 24), HourItems(), true, 0);
-    MakeLabel(page, QStringLiteral("时"), QRect(598, y, 14, 24));
-    MakeCombo(page, r.minute, QRect(613, y, 42, 24), NumberItems(0, 59), true, 0);
-    MakeLabel(page, QStringLiteral("分"), QRect(657, y, 14, 24));
-    if (r.y == rows[0].y) {
-      year1_ = year, month1_ = month, day1_ = day;
-    } else {
-      year2w_ = year, month2w_ = month, day2w_ = day;
-    }
-  }
-
-  const int y = 70;
-  MakeCaptionPanel(page, "Panel7", QStringLiteral("日期范围宜忌"), QRect(10, y, 82, 24));
-  MakeCombo(page, "SYear22", QRect(97, y, 92, 24),
-            {QStringLiteral("3天以内"), QStringLiteral("一周以内"), QStringLiteral("一月以内"),
-             QStringLiteral("三月以内"), QStringLiteral("半年以内"), QStringLiteral("一年以年")},
-            false, 3);
-  MakeCombo(page, "CBrype", QRect(195, y, 60, 24), {QStringLiteral("结婚"), QStringLiteral("订婚")}, false, 0);
-  MakeCombo(page, "CByi", QRect(261, y, 50, 24), {QStringLiteral("宜"), QStringLiteral("忌")}, false, 0);
-  QLabel* note = MakeLabel(page, QStringLiteral("备注：如查询不到数据请检测系统时间或联系我们"), QRect(320, y, 340, 24));
-  note->setProperty("role", QStringLiteral("note"));
-
-  MakeButton(page, "RzBitBtn32", QStringLiteral("分析"), QRect(680, 10, 102, 40));
-  auto* save = MakeButton(page, "RzBitBtn33", QStringLiteral("保存"), QRect(680, 56, 49, 28));
-  auto* print = MakeButton(page, "RzBitBtn30", QStringLiteral("打印"), QRect(733, 56, 49, 28));
-  memo2_ = MakeResultArea(page, "Memo2", QRect(4, 110, 782, 342));
-
-  connect(save, &QPushButton::clicked, this, [this] { SaveResult(memo2_, QStringLiteral("结婚吉日.txt")); });
-  connect(print, &QPushButton::clicked, this, [this] { PrintResult(memo2_, QStringLiteral("结婚吉日")); });
+  weddingPage_ = new WeddingPage(
+      page, *services_, [this](QPlainTextEdit* memo, const QString& name) { SaveResult(memo, name); },
+      [this](QPlainTextEdit* memo, const QString& title) { PrintResult(memo, title); }, [this] { return Today(); });
+  year1_ = weddingPage_->Man().year, month1_ = weddingPage_->Man().month, day1_ = weddingPage_->Man().day;
+  year2w_ = weddingPage_->Woman().year, month2w_ = weddingPage_->Woman().month, day2w_ = weddingPage_->Woman().day;
+  memo2_ = weddingPage_->Memo2();
 }
 
 void TFrmIndex::BuildFunctionPage(QWidget* page) {
@@ -503,7 +454,10 @@ void TFrmIndex::RzToolButton3Click() {
 }
 
 void TFrmIndex::RzToolButton4Click() { ShowPage(tabSheet4_); }
-void TFrmIndex::RzToolButton5Click() { ShowPage(tabSheet3_); }
+void TFrmIndex::RzToolButton5Click() {
+  ShowPage(tabSheet3_);
+  almanacPage_->BtnHuangliClick();
+}
 void TFrmIndex::RzToolButton7Click() { ShowPage(tabSheet10_); }
 void TFrmIndex::RzToolButton8Click() { ShowPage(tabSheet9_); }
 void TFrmIndex::RzToolButton10Click() { ShowPage(tabSheet8_); }

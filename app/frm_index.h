@@ -29,6 +29,8 @@ namespace hehun::ui {
 class UiServices;
 class TFrmQiming;
 class PictureButton;
+class AlmanacPage;
+class WeddingPage;
 
 class TFrmIndex : public QWidget {
   Q_OBJECT
@@ -137,10 +139,12 @@ class TFrmIndex : public QWidget {
   QPlainTextEdit* memo1_ = nullptr;
   // 本日黄历
   QComboBox *slYear_ = nullptr, *slMonth_ = nullptr, *slDay_ = nullptr;
+  AlmanacPage* almanacPage_ = nullptr;
   // 结婚吉日
   QComboBox *year1_ = nullptr, *month1_ = nullptr, *day1_ = nullptr;
   QComboBox *year2w_ = nullptr, *month2w_ = nullptr, *day2w_ = nullptr;
   QPlainTextEdit* memo2_ = nullptr;
+  WeddingPage* weddingPage_ = nullptr;
 
   QPointer<TFrmQiming> frmQiming_;
   // The page buttons across the top, in the order of kTopButtons; the one of

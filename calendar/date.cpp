@@ -143,4 +143,11 @@ int ParseIntText(std::string_view text) {
   return v;
 }
 
+Ymd AddMonths(const Ymd& ymd, int months) {
+  const int index = ymd.year * 12 + (ymd.month - 1) + months;
+  const int year = index / 12, month = index % 12 + 1;
+  const int last = DaysInMonth(year, month);
+  return {year, month, ymd.day < last ? ymd.day : last};
+}
+
 }  // namespace hehun

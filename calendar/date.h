@@ -37,6 +37,10 @@ Ymd DecodeDate(DateValue value);
 // Date and time, rounded to the nearest second.
 DateTimeParts DecodeDateTime(DateValue value);
 
+// The same day `months` later (or earlier), kept within the target month:
+// 2024-01-31 plus one month is 2024-02-29.
+Ymd AddMonths(const Ymd& ymd, int months);
+
 // Whole-day part of a day number.
 DateValue DateOf(DateValue value);
 

@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/almanac_commands.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -274,6 +275,8 @@ const std::map<std::string, Command>& Commands() {
       {"qq", QqCommand},
       {"mobile", MobileCommand},
       {"nickname", NicknameCommand},
+      {"almanac", AlmanacCommand},
+      {"weddingdays", WeddingDaysCommand},
   };
   return commands;
 }
@@ -289,7 +292,9 @@ std::string Usage() {
          "  marriage --man 姓名,YYYY-MM-DD,HH:MM[,lunar] --woman ... [--today YYYY-MM-DD]   八字合婚报告\n"
          "  personal --name 姓名 --sex 男|女 --date YYYY-MM-DD --time HH:MM [--lunar] [--star] [--today ...]\n"
          "  number 号码 | qq QQ号码 | mobile 手机号码   号码测算：号码、状态、吉凶、具体表现\n"
-         "  nickname 网名         网名与性格\n";
+         "  nickname 网名         网名与性格\n"
+         "  almanac YYYY-MM-DD     输出该日黄历（与黄历页面的十九行相同）\n"
+         "  weddingdays --man [姓名,]YYYY-MM-DD[,lunar] --woman ... --from YYYY-MM-DD --range 三月以内 --purpose 结婚|订婚 --kind 宜|忌\n";
 }
 
 int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {

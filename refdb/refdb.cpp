@@ -148,6 +148,13 @@ std::vector<Row> RefDb::All(Swallow, RefFile file, std::string_view sql, const s
   return rows;
 }
 
+std::vector<Row> RefDb::All(Unguarded, RefFile file, std::string_view sql, const std::vector<Param>& params) {
+  std::vector<Row> rows;
+  std::string error;
+  if (!TryRows(file, sql, params, static_cast<size_t>(-1), rows, error)) throw DatabaseError(error);
+  return rows;
+}
+
 Row RefDb::First(Swallow, RefFile file, std::string_view sql, const std::vector<Param>& params) {
   Row row;
   std::string error;

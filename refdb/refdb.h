@@ -81,6 +81,8 @@ class RefDb {
   // Every row of a result, for the few lookups that need a whole table
   // section at once (the solar terms around a birth). Errors give no rows.
   std::vector<Row> All(Swallow, RefFile file, std::string_view sql, const std::vector<Param>& params = {});
+  // Every row, an error stopping the action with its text shown.
+  std::vector<Row> All(Unguarded, RefFile file, std::string_view sql, const std::vector<Param>& params = {});
 
   const std::filesystem::path& dir() const { return dir_; }
 

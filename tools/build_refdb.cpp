@@ -15,6 +15,7 @@
 #include "calendar/ganzhi.h"
 #include "refdb/gbk.h"
 #include "tools/refdb_divination.h"
+#include "tools/almanac_table.h"
 #include "tools/refdb_tables.h"
 #include "tools/refdb_writer.h"
 #include "tools/solar_terms.h"
@@ -131,6 +132,7 @@ int main(int argc, char** argv) {
       BuildBoneWeightTables(w, data);
       BuildStarSignTables(w, data);
       BuildShoujiTable(w, data);
+      BuildAlmanacTable(w, data);
       w.Commit();
     }
     ConvertShenshaRules(data, out);

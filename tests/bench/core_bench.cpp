@@ -2,6 +2,7 @@
 // database session as a click would have.
 #include <benchmark/benchmark.h>
 
+#include "almanac/wedding_days.h"
 #include "bazi/chart.h"
 #include "reports/marriage_report.h"
 #include "reports/personal_report.h"
@@ -62,6 +63,23 @@ void BM_PersonalBaziReport(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PersonalBaziReport)->Unit(benchmark::kMillisecond);
+
+// The wedding-day search over a whole year ("一年以年"), as one click of "分析".
+void BM_WeddingDaysYear(benchmark::State& state) {
+  const WeddingSearch search{{"张三", 0, "1990", "5", "1", "辰 8", "30"},
+                             {"李四", 0, "1992", "10", "12", "未 14", "5"},
+                             "一年以年",
+                             "结婚",
+                             "宜"};
+  CapturedMessages messages;
+  for (auto _ : state) {
+    RefDb db;
+    LineList out;
+    RunWeddingDaySearch(search, out, messages, db, {2026, 12, 10});
+    benchmark::DoNotOptimize(out);
+  }
+}
+BENCHMARK(BM_WeddingDaysYear)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace hehun

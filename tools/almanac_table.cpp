@@ -1,0 +1,431 @@
+#include "tools/almanac_table.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <map>
+#include <set>
+#include <stdexcept>
+
+#include "calendar/date.h"
+#include "calendar/ganzhi.h"
+#include "calendar/lunar_calc.h"
+#include "tools/solar_terms.h"
+
+namespace fs = std::filesystem;
+
+namespace hehun::tools {
+
+namespace {
+
+// The characters of a UTF-8 text, one string each.
+std::vector<std::string> Chars(const std::string& text) {
+  std::vector<std::string> out;
+  for (size_t i = 0; i < text.size();) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    const size_t n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+    out.push_back(text.substr(i, n));
+    i += n;
+  }
+  return out;
+}
+
+std::vector<std::string> Split(const std::string& text, char sep) {
+  std::vector<std::string> out;
+  size_t start = 0;
+  while (true) {
+    const size_t at = text.find(sep, start);
+    out.push_back(text.substr(start, at == std::string::npos ? std::string::npos : at - start));
+    if (at == std::string::npos) break;
+    start = at + 1;
+  }
+  return out;
+}
+
+int StemIndex(const std::string& s) { return IndexOf(kCalendarStems, s); }
+int BranchIndex(const std::string& s) { return IndexOf(kCalendarBranches, s); }
+
+int PillarIndex(const std::string& pillar) {
+  const auto c = Chars(pillar);
+  Require(c.size() == 2, "not a pillar: " + pillar);
+  const int s = StemIndex(c[0]), b = BranchIndex(c[1]);
+  Require(s >= 0 && b >= 0 && s % 2 == b % 2, "not a pillar: " + pillar);
+  for (int i = 0; i < 60; ++i)
+    if (i % 10 == s && i % 12 == b) return i;
+  throw std::logic_error("pillar");
+}
+
+// What a day must have for a rule value: a stem, a branch or a whole pillar.
+struct Match {
+  int stem = -1, branch = -1, pillar = -1;
+  bool Holds(int day) const {
+    if (pillar >= 0) return day == pillar;
+    if (stem >= 0) return day % 10 == stem;
+    return day % 12 == branch;
+  }
+};
+
+// "甲/子/乙丑" as alternatives; "-" for none.
+std::vector<Match> ParseAlternatives(const std::string& value) {
+  std::vector<Match> out;
+  if (value == "-") return out;
+  for (const auto& alt : Split(value, '/')) {
+    Match m;
+    const auto c = Chars(alt);
+    if (c.size() == 2) {
+      m.pillar = PillarIndex(alt);
+    } else {
+      Require(c.size() == 1, "bad rule value: " + value);
+      m.stem = StemIndex(alt);
+      if (m.stem < 0) m.branch = BranchIndex(alt);
+      Require(m.stem >= 0 || m.branch >= 0, "bad rule value: " + value);
+    }
+    out.push_back(m);
+  }
+  return out;
+}
+
+enum class Basis { kMonth, kSeason, kAny, kOfficer, kEarthRule, kNoGeneral };
+
+struct SpiritRule {
+  std::string name;
+  bool good = true;
+  std::string rank;  // 德, 下下, 下 or -
+  Basis basis = Basis::kAny;
+  std::vector<std::vector<Match>> values;  // by month (寅 first), season, or one
+  int officer = -1;
+};
+
+struct Activities {
+  std::vector<std::string> yi, ji;
+};
+
+struct Rules {
+  std::array<std::string, 10> stemTaboo, stemPlace;
+  std::array<std::string, 12> branchTaboo, branchPlace;
+  std::array<std::string, 60> foetusDirection;
+  std::array<std::string, 12> officers;
+  std::array<int, 12> greenDragonStart{};  // by month, 寅 first
+  struct Ruler {
+    std::string name, road, listName;
+  };
+  std::array<Ruler, 12> rulers;
+  std::vector<SpiritRule> spirits;
+  std::map<std::string, Activities> activities;
+  std::vector<std::string> order;
+  std::set<std::string> smallMatters;
+  std::array<std::vector<int>, 10> stemPalaces;
+  std::array<int, 12> monthHate{};  // the branch of 月厌, by month
+};
+
+// 不将: the stem lodges in one of the six palaces ending at 月厌, the branch
+// is one of the four beginning two places after it.
+bool NoGeneral(const Rules& r, int monthNo, int day) {
+  const int hate = r.monthHate[monthNo];
+  const bool stem = std::any_of(r.stemPalaces[day % 10].begin(), r.stemPalaces[day % 10].end(),
+                                [&](int palace) { return Mod(hate - palace, 12) < 6; });
+  return stem && Mod(day % 12 - hate, 12) >= 2 && Mod(day % 12 - hate, 12) <= 5;
+}
+
+std::vector<std::string> Fields(const std::string& line) { return Split(line, '\t'); }
+
+Rules ReadRules(const fs::path& dir) {
+  Rules r;
+  for (const auto& f : ReadTsv(dir / "pengzu.tsv", 2)) {
+    const int s = StemIndex(f[0]), b = BranchIndex(f[0]);
+    Require(s >= 0 || b >= 0, "pengzu.tsv: " + f[0]);
+    (s >= 0 ? r.stemTaboo[s] : r.branchTaboo[b]) = f[1];
+  }
+  std::vector<std::pair<int, std::string>> runs;
+  for (const auto& f : ReadTsv(dir / "taishen.tsv", 3)) {
+    if (f[0] == "stem") {
+      r.stemPlace.at(StemIndex(f[1])) = f[2];
+    } else if (f[0] == "branch") {
+      r.branchPlace.at(BranchIndex(f[1])) = f[2];
+    } else {
+      Require(f[0] == "from", "taishen.tsv: " + f[0]);
+      runs.emplace_back(PillarIndex(f[1]), f[2]);
+    }
+  }
+  Require(!runs.empty() && runs.front().first == 0, "taishen.tsv: the runs must start at 甲子");
+  for (size_t i = 0; i < runs.size(); ++i) {
+    const int end = i + 1 < runs.size() ? runs[i + 1].first : 60;
+    Require(end > runs[i].first, "taishen.tsv: runs out of order");
+    for (int d = runs[i].first; d < end; ++d) r.foetusDirection[d] = runs[i].second;
+  }
+  for (int i = 0; i < 10; ++i) Require(!r.stemTaboo[i].empty() && !r.stemPlace[i].empty(), "missing stem rule");
+  for (int i = 0; i < 12; ++i) Require(!r.branchTaboo[i].empty() && !r.branchPlace[i].empty(), "missing branch rule");
+
+  const auto officers = ReadLines(dir / "officers.tsv");
+  Require(officers.size() == 12, "officers.tsv must hold the twelve officers");
+  std::copy(officers.begin(), officers.end(), r.officers.begin());
+
+  int rulers = 0;
+  for (const auto& line : ReadLines(dir / "yellow_road.tsv")) {
+    const auto f = Fields(line);
+    if (f[0] == "start") {
+      Require(f.size() == 13, "yellow_road.tsv: start needs twelve months");
+      for (int m = 0; m < 12; ++m) r.greenDragonStart[m] = BranchIndex(f[m + 1]);
+    } else {
+      Require(f.size() == 4 && f[0] == "spirit" && rulers < 12, "yellow_road.tsv: " + line);
+      Require(f[2] == "黄道" || f[2] == "黑道", "yellow_road.tsv: " + line);
+      r.rulers[rulers++] = {f[1], f[2], f[3]};
+    }
+  }
+  Require(rulers == 12, "yellow_road.tsv must hold twelve spirits");
+
+  for (const auto& line : ReadLines(dir / "activity_order.txt")) r.order.push_back(line);
+  const std::set<std::string> known(r.order.begin(), r.order.end());
+  auto checked = [&](const std::string& list, const std::string& where) {
+    std::vector<std::string> acts;
+    if (list == "-") return acts;
+    for (const auto& a : Split(list, ' ')) {
+      Require(known.count(a) == 1, where + ": unknown activity " + a);
+      acts.push_back(a);
+    }
+    return acts;
+  };
+  for (const auto& a : ReadLines(dir / "small_matters.txt")) {
+    Require(known.count(a) == 1, "small_matters.txt: unknown activity " + a);
+    r.smallMatters.insert(a);
+  }
+  for (const auto& f : ReadTsv(dir / "activities.tsv", 3))
+    r.activities[f[0]] = {checked(f[1], f[0]), checked(f[2], f[0])};
+
+  for (const auto& line : ReadLines(dir / "spirits.tsv")) {
+    const auto f = Fields(line);
+    Require(f.size() >= 5, "spirits.tsv: " + line);
+    SpiritRule s;
+    s.name = f[0];
+    Require(f[1] == "吉" || f[1] == "凶", "spirits.tsv: " + line);
+    s.good = f[1] == "吉";
+    s.rank = f[2];
+    Require(s.rank == "德" || s.rank == "下下" || s.rank == "下" || s.rank == "-", "spirits.tsv: rank " + line);
+    const std::string& basis = f[3];
+    const size_t n = f.size() - 4;
+    if (basis == "month") {
+      s.basis = Basis::kMonth;
+      Require(n == 12, "spirits.tsv: twelve months expected: " + line);
+    } else if (basis == "season") {
+      s.basis = Basis::kSeason;
+      Require(n == 4, "spirits.tsv: four seasons expected: " + line);
+    } else if (basis == "bujiang") {
+      s.basis = Basis::kNoGeneral;
+      Require(n == 1, "spirits.tsv: one value expected: " + line);
+    } else if (basis == "any" || basis == "tuwang") {
+      s.basis = basis == "any" ? Basis::kAny : Basis::kEarthRule;
+      Require(n == 1, "spirits.tsv: one value expected: " + line);
+    } else {
+      Require(basis == "officer" && n == 1, "spirits.tsv: " + line);
+      s.basis = Basis::kOfficer;
+      for (int i = 0; i < 12; ++i)
+        if (r.officers[i] == f[4]) s.officer = i;
+      Require(s.officer >= 0, "spirits.tsv: unknown officer " + f[4]);
+    }
+    if (s.basis != Basis::kOfficer && s.basis != Basis::kNoGeneral)
+      for (size_t i = 4; i < f.size(); ++i) s.values.push_back(ParseAlternatives(f[i]));
+    Require(r.activities.count(s.name) == 1, "activities.tsv has no row for " + s.name);
+    r.spirits.push_back(std::move(s));
+  }
+  for (const auto& o : r.officers) Require(r.activities.count(o) == 1, "activities.tsv has no row for " + o);
+
+  // 不将 from 月厌 and the stems' palaces.
+  for (const auto& f : ReadTsv(dir / "stem_palaces.tsv", 2))
+    for (const Match& m : ParseAlternatives(f[1])) {
+      Require(m.branch >= 0, "stem_palaces.tsv: " + f[1]);
+      r.stemPalaces.at(StemIndex(f[0])).push_back(m.branch);
+    }
+  for (int s = 0; s < 10; ++s) Require(!r.stemPalaces[s].empty(), "stem_palaces.tsv: a stem is missing");
+  const auto hate = std::find_if(r.spirits.begin(), r.spirits.end(), [](const SpiritRule& s) { return s.name == "月厌"; });
+  Require(hate != r.spirits.end() && hate->basis == Basis::kMonth, "spirits.tsv needs the month row 月厌");
+  for (int m = 0; m < 12; ++m) {
+    Require(hate->values[m].size() == 1 && hate->values[m][0].branch >= 0, "月厌 needs one branch a month");
+    r.monthHate[m] = hate->values[m][0].branch;
+  }
+  return r;
+}
+
+// The foetus spirit's place: the stem's and the branch's places joined; a
+// place held twice or a one-character stem place is "occupied" (占).
+std::string FoetusPlace(const Rules& r, int day) {
+  const std::string& s = r.stemPlace[day % 10];
+  const std::string& b = r.branchPlace[day % 12];
+  if (s == b) return "占大" + s;
+  if (s.find(b) != std::string::npos) return "占" + s;
+  if (Chars(s).size() == 1) return "占" + s + b;
+  return s + b;
+}
+
+// The direction of 煞 by the day branch's triad: 申子辰 south, 寅午戌 north,
+// 亥卯未 west, 巳酉丑 east (the triad's 三煞 lies opposite its element).
+std::string ShaDirection(int branch) {
+  static constexpr std::array<std::string_view, 4> kByTriad = {"南", "东", "北", "西"};  // 申子辰, 巳酉丑, 寅午戌, 亥卯未
+  return std::string(kByTriad[branch % 4]);
+}
+
+std::string Join(const std::vector<std::string>& items, const char* sep = " ") {
+  std::string out;
+  for (size_t i = 0; i < items.size(); ++i) out += (i ? sep : "") + items[i];
+  return out;
+}
+
+// Lunar months as almanacs write them: 正月 … 十月, 冬月, 腊月.
+std::string AlmanacMonthName(const LunarDate& lunar) {
+  static constexpr std::array<std::string_view, 12> kNames = {"正", "二", "三", "四", "五", "六",
+                                                              "七", "八", "九", "十", "冬", "腊"};
+  return (lunar.IsLeap ? "闰" : "") + std::string(kNames.at(lunar.Month - 1)) + "月";
+}
+
+struct Instant {
+  double when;
+  int branch;  // the month branch that begins
+};
+
+}  // namespace
+
+std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
+  const Rules rules = ReadRules(dir);
+  const auto nayin = ReadLines(dir.parent_path() / "nayin.txt");
+  Require(nayin.size() == 30, "nayin.txt must hold 30 names");
+
+  // The twelve 节 instants of every year around the table, in order; the
+  // 立春 instants start the years, and the four 立 days end earth's rule.
+  std::vector<Instant> jie;
+  std::vector<double> startOfSpring;
+  std::set<long> earthRule;  // day numbers in the 18 days before a 立 term
+  for (int year = kAlmanacFirstYear - 1; year <= kAlmanacLastYear; ++year) {
+    for (int n = 0; n < 24; n += 2) {
+      const double t = SolarTermBeijing(year, n);
+      jie.push_back({t, (n / 2 + 1) % 12});
+      if (n == 2) startOfSpring.push_back(t);
+      if (n == 2 || n == 8 || n == 14 || n == 20) {
+        const long day = static_cast<long>(std::floor(t));
+        for (long d = day - 18; d < day; ++d) earthRule.insert(d);
+      }
+    }
+  }
+
+  std::vector<AlmanacRow> rows;
+  const long first = static_cast<long>(EncodeDate(kAlmanacFirstYear, 1, 1));
+  const long last = static_cast<long>(EncodeDate(kAlmanacLastYear, 12, 31));
+  rows.reserve(static_cast<size_t>(last - first + 1));
+  size_t atNoon = 0, onDay = 0, spring = 0;
+  for (long d = first; d <= last; ++d) {
+    const double noon = d + 0.5;
+    // Pillars: those in force at noon of the day, by the exact instants.
+    while (atNoon + 1 < jie.size() && jie[atNoon + 1].when <= noon) ++atNoon;
+    while (spring + 1 < startOfSpring.size() && startOfSpring[spring + 1] <= noon) ++spring;
+    // The month of the spirits: the day on which a 节 falls already belongs
+    // to the new month.
+    while (onDay + 1 < jie.size() && std::floor(jie[onDay + 1].when) <= d) ++onDay;
+
+    const Ymd ymd = DecodeDate(d);
+    const int yearOfPillar = kAlmanacFirstYear - 1 + static_cast<int>(spring);
+    const int yearCycle = Mod(yearOfPillar - 4, 60);
+    const int monthBranch = jie[atNoon].branch;
+    const int firstMonthStem = (yearCycle % 5) * 2 + 2;  // 甲己之年丙作首
+    const int monthStem = (firstMonthStem + Mod(monthBranch - 2, 12)) % 10;
+    const int day = static_cast<int>(Mod(static_cast<int>(d % 60) + 8, 60));
+    const int dayStem = day % 10, dayBranch = day % 12;
+
+    const int gm = jie[onDay].branch;      // month branch of the spirits
+    const int monthNo = Mod(gm - 2, 12);   // 0 for 寅 (正月)
+    const int season = monthNo / 3;        // 0 spring … 3 winter
+    const int officer = Mod(dayBranch - gm, 12);
+    const Rules::Ruler& ruler = rules.rulers[Mod(dayBranch - rules.greenDragonStart[monthNo], 12)];
+
+    AlmanacRow row;
+    row.gn = FormatYmd(ymd);
+    const LunarDate lunar = SolarToLunar(d);
+    static constexpr std::array<std::string_view, 7> kWeekdays = {"日", "一", "二", "三", "四", "五", "六"};
+    row.nn = "农历" + AlmanacMonthName(lunar) + LunarDayName(lunar.Day) + " 星期" +
+             std::string(kWeekdays[Mod(static_cast<int>(d % 7) + 6, 7)]) + " " + ruler.name + ruler.road + "日";
+    row.suici = PillarName(yearCycle) + "(" + std::string(kZodiacAnimals[yearCycle % 12]) + ")年 " +
+                std::string(kCalendarStems[monthStem]) + std::string(kCalendarBranches[monthBranch]) + "月 " +
+                PillarName(day) + "日";
+    row.tszf = FoetusPlace(rules, day) + " " + rules.foetusDirection[day];
+    row.wuhang = nayin[day / 2] + " " + rules.officers[officer] + "日";
+    const int clash = (dayBranch + 6) % 12;
+    row.cong = "冲" + std::string(kZodiacAnimals[clash]) + "(" + std::string(kCalendarStems[(dayStem + 4) % 10]) +
+               std::string(kCalendarBranches[clash]) + ") 煞" + ShaDirection(dayBranch);
+    row.pzbj = rules.stemTaboo[dayStem] + " " + rules.branchTaboo[dayBranch];
+
+    // The spirits of the day.
+    std::vector<std::string> good, bad;
+    std::set<std::string> present;
+    bool virtue = false, worst = false, weak = false;
+    std::vector<const SpiritRule*> found;
+    for (const SpiritRule& s : rules.spirits) {
+      bool holds = false;
+      auto any = [&](const std::vector<Match>& ms) {
+        return std::any_of(ms.begin(), ms.end(), [&](const Match& m) { return m.Holds(day); });
+      };
+      switch (s.basis) {
+        case Basis::kMonth: holds = any(s.values[monthNo]); break;
+        case Basis::kSeason: holds = any(s.values[season]); break;
+        case Basis::kAny: holds = any(s.values[0]); break;
+        case Basis::kEarthRule: holds = earthRule.count(d) == 1 && any(s.values[0]); break;
+        case Basis::kOfficer: holds = officer == s.officer; break;
+        case Basis::kNoGeneral: holds = NoGeneral(rules, monthNo, day); break;
+      }
+      if (!holds || !present.insert(s.name).second) continue;
+      found.push_back(&s);
+      (s.good ? good : bad).push_back(s.name);
+      virtue = virtue || s.rank == "德";
+      worst = worst || s.rank == "下下";
+      weak = weak || s.rank == "下";
+    }
+    (ruler.road == "黄道" ? good : bad).push_back(ruler.listName);
+    row.jsyq = good.empty() ? "无" : Join(good);
+    row.xsyq = bad.empty() ? "无" : Join(bad);
+
+    // Favourable and unfavourable activities: every spirit's and the
+    // officer's own, then the manual's ranking rules.
+    std::set<std::string> yi, ji;
+    auto take = [&](const std::string& name) {
+      const Activities& a = rules.activities.at(name);
+      yi.insert(a.yi.begin(), a.yi.end());
+      ji.insert(a.ji.begin(), a.ji.end());
+    };
+    for (const SpiritRule* s : found) take(s->name);
+    take(rules.officers[officer]);
+
+    bool restricted = false;
+    if (worst || (weak && !virtue)) {
+      // Too weak a day: only small matters stay, and "馀事勿取" closes them.
+      for (auto it = yi.begin(); it != yi.end();)
+        it = rules.smallMatters.count(*it) ? std::next(it) : yi.erase(it);
+      restricted = true;
+    }
+    // An activity both favoured and disfavoured: a day with a virtue, or
+    // with more auspicious than inauspicious spirits (吉足胜凶), follows the
+    // favour (从宜不从忌); any other day follows the taboo (从忌不从宜).
+    if ((virtue || good.size() > bad.size()) && !worst) {
+      for (const auto& a : yi) ji.erase(a);
+    } else {
+      for (const auto& a : ji) yi.erase(a);
+    }
+    std::vector<std::string> yiList, jiList;
+    for (const auto& a : rules.order) {
+      if (yi.count(a)) yiList.push_back(a);
+      if (ji.count(a)) jiList.push_back(a);
+    }
+    if (restricted && !yiList.empty()) yiList.push_back("馀事勿取");
+    row.yi = yiList.empty() ? "诸事不宜" : Join(yiList);
+    row.ji = worst ? "诸事不宜" : jiList.empty() ? "无" : Join(jiList);
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+void BuildAlmanacTable(Writer& w, const fs::path& data) {
+  const auto rows = ComputeAlmanacRows(data / "almanac");
+  w.Exec("CREATE TABLE huangdao (gn TEXT NOT NULL, nn TEXT NOT NULL, suici TEXT NOT NULL, tszf TEXT NOT NULL, "
+         "wuhang TEXT NOT NULL, cong TEXT NOT NULL, pzbj TEXT NOT NULL, jsyq TEXT NOT NULL, yi TEXT NOT NULL, "
+         "xsyq TEXT NOT NULL, ji TEXT NOT NULL)");
+  w.Exec("CREATE INDEX huangdao_day ON huangdao (gn)");
+  auto ins = w.Prepare("INSERT INTO huangdao VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+  for (const auto& r : rows) ins.Run({r.gn, r.nn, r.suici, r.tszf, r.wuhang, r.cong, r.pzbj, r.jsyq, r.yi, r.xsyq, r.ji});
+}
+
+}  // namespace hehun::tools
