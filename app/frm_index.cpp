@@ -27,6 +27,7 @@
 
 #include "app/appearance.h"
 #include "app/artwork.h"
+#include "app/frm_date.h"
 #include "app/picture_button.h"
 #include "app/tool_dialogs.h"
 #include "app/ui_services.h"
@@ -371,6 +372,7 @@ void TFrmIndex::BuildFunctionPage(QWidget* page) {
     new PictureButton(QString::fromLatin1(place.objectName), geometry, QString::fromUtf8(place.label), highlight, page);
   }
   const std::pair<const char*, void (TFrmIndex::*)()> actions[] = {
+      {"RzToolButton36", &TFrmIndex::RzToolButton36Click},
       {"RzToolButton37", &TFrmIndex::RzToolButton37Click},
       {"RzToolButton38", &TFrmIndex::RzToolButton38Click},
       {"RzToolButton39", &TFrmIndex::RzToolButton39Click},
@@ -606,6 +608,7 @@ void TFrmIndex::PrintResult(QPlainTextEdit* memo, const QString& title) {
 // ---------------------------------------------------------------------------
 // Function page
 
+void TFrmIndex::RzToolButton36Click() { OpenToolDialog(frmDate_, this); }
 void TFrmIndex::RzToolButton37Click() { OpenToolDialog(frmQiming_, this); }
 void TFrmIndex::RzToolButton38Click() { services_->OpenUrl(ChatUrl()); }
 void TFrmIndex::RzToolButton39Click() { services_->OpenUrl(MailUrl()); }

@@ -27,6 +27,7 @@ namespace hehun::ui {
 
 class UiServices;
 class TFrmQiming;
+class TFRM_Date;
 
 class TFrmIndex : public QWidget {
   Q_OBJECT
@@ -64,6 +65,7 @@ class TFrmIndex : public QWidget {
   void SaveResult(QPlainTextEdit* memo, const QString& suggestedName);
   void PrintResult(QPlainTextEdit* memo, const QString& title);
   // Function page.
+  void RzToolButton36Click();
   void RzToolButton37Click();
   void RzToolButton38Click();
   void RzToolButton39Click();
@@ -141,6 +143,7 @@ class TFrmIndex : public QWidget {
   QPlainTextEdit* memo2_ = nullptr;
 
   QPointer<TFrmQiming> frmQiming_;
+  QPointer<TFRM_Date> frmDate_;
 };
 
 }  // namespace hehun::ui
