@@ -4,11 +4,13 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <algorithm>
 
 #include "calendar/date.h"
 #include "calendar/date_cn.h"
@@ -114,6 +116,8 @@ QSpinBox* MakeUpDown(QWidget* parent, const char* name, int left, int top, int m
   spin->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
   spin->setFrame(false);
   spin->setGeometry(left, top, 16, 24);
+  // Only the arrows show; typed digits would jump to odd values.
+  if (auto* edit = spin->findChild<QLineEdit*>()) edit->setReadOnly(true);
   return spin;
 }
 
