@@ -31,6 +31,7 @@
 #include "app/artwork.h"
 #include "app/contacts.h"
 #include "app/divination_dialogs.h"
+#include "app/frm_date.h"
 #include "app/picture_button.h"
 #include "app/report_printing.h"
 #include "app/tool_dialogs.h"
@@ -332,6 +333,7 @@ void TFrmIndex::BuildFunctionPage(QWidget* page) {
     new PictureButton(QString::fromLatin1(place.objectName), geometry, QString::fromUtf8(place.label), highlight, page);
   }
   const std::pair<const char*, void (TFrmIndex::*)()> actions[] = {
+      {"RzToolButton36", &TFrmIndex::RzToolButton36Click},
       {"RzToolButton37", &TFrmIndex::RzToolButton37Click},
       {"RzToolButton38", &TFrmIndex::RzToolButton38Click},
       {"RzToolButton39", &TFrmIndex::RzToolButton39Click},
@@ -588,6 +590,7 @@ void TFrmIndex::PrintResult(QPlainTextEdit* memo, const QString& title) {
 // ---------------------------------------------------------------------------
 // Function page
 
+void TFrmIndex::RzToolButton36Click() { OpenToolDialog(frmDate_, this); }
 void TFrmIndex::RzToolButton37Click() { OpenToolDialog(frmQiming_, this); }
 // A contact that is not set shows a box instead of opening anything.
 void TFrmIndex::RzToolButton38Click() {

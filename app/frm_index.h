@@ -31,6 +31,7 @@ class TFrmQiming;
 class PictureButton;
 class AlmanacPage;
 class WeddingPage;
+class TFRM_Date;
 
 class TFrmIndex : public QWidget {
   Q_OBJECT
@@ -68,6 +69,7 @@ class TFrmIndex : public QWidget {
   void SaveResult(QPlainTextEdit* memo, const QString& suggestedName);
   void PrintResult(QPlainTextEdit* memo, const QString& title);
   // Function page.
+  void RzToolButton36Click();
   void RzToolButton37Click();
   void RzToolButton38Click();
   void RzToolButton39Click();
@@ -151,6 +153,7 @@ class TFrmIndex : public QWidget {
   // the current page is shown selected.
   std::vector<PictureButton*> topButtons_;
   void MarkTopButtons(QWidget* page);
+  QPointer<TFRM_Date> frmDate_;
 };
 
 }  // namespace hehun::ui

@@ -16,6 +16,7 @@
 #include "calendar/date.h"
 #include "calendar/ganzhi.h"
 #include "calendar/lunar_calc.h"
+#include "cli/cnday.h"
 #include "refdb/refdb.h"
 #include "refdb/text.h"
 
@@ -277,6 +278,7 @@ const std::map<std::string, Command>& Commands() {
       {"nickname", NicknameCommand},
       {"almanac", AlmanacCommand},
       {"weddingdays", WeddingDaysCommand},
+      {"cnday", CnDay},
   };
   return commands;
 }
@@ -288,6 +290,7 @@ std::string Usage() {
          "  lunar                 标准输入每行 YYYY-MM-DD，输出农历“年 月 日 闰”\n"
          "  solar                 标准输入每行“年 月 日 闰”，输出公历日期\n"
          "  solarterms 年份       输出该年二十四节气的交节时刻（北京时间）\n"
+         "  cnday                 标准输入每行 YYYY-MM-DD，输出万年历文字：农历代码 月 日 生肖 节气 农历节日 公历节日 星座\n"
          "  pillars               标准输入每行“YYYY-MM-DD HH:MM 男|女”，输出四柱、胎元、顺逆和起运岁数\n"
          "  marriage --man 姓名,YYYY-MM-DD,HH:MM[,lunar] --woman ... [--today YYYY-MM-DD]   八字合婚报告\n"
          "  personal --name 姓名 --sex 男|女 --date YYYY-MM-DD --time HH:MM [--lunar] [--star] [--today ...]\n"
