@@ -27,6 +27,7 @@
 
 #include "app/appearance.h"
 #include "app/artwork.h"
+#include "app/encyclopedia_page.h"
 #include "app/picture_button.h"
 #include "app/tool_dialogs.h"
 #include "app/ui_services.h"
@@ -187,6 +188,7 @@ void TFrmIndex::BuildPages() {
   BuildMarriagePage(tabSheet1_);
   BuildPersonalPage(tabSheet2_);
   BuildAlmanacPage(tabSheet3_);
+  new EncyclopediaPage(tabSheet10_);
   BuildFunctionPage(tabSheet9_);
   BuildAboutPage(tabSheet8_);
   BuildWeddingPage(tabSheet4_);
