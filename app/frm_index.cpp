@@ -32,6 +32,7 @@
 #include "app/contacts.h"
 #include "app/divination_dialogs.h"
 #include "app/frm_date.h"
+#include "app/encyclopedia_page.h"
 #include "app/picture_button.h"
 #include "app/report_printing.h"
 #include "app/tool_dialogs.h"
@@ -198,6 +199,7 @@ void TFrmIndex::BuildPages() {
   BuildMarriagePage(tabSheet1_);
   BuildPersonalPage(tabSheet2_);
   BuildAlmanacPage(tabSheet3_);
+  new EncyclopediaPage(tabSheet10_);
   BuildFunctionPage(tabSheet9_);
   BuildAboutPage(tabSheet8_);
   BuildWeddingPage(tabSheet4_);

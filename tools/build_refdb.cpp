@@ -19,6 +19,7 @@
 #include "tools/refdb_tables.h"
 #include "tools/refdb_writer.h"
 #include "tools/solar_terms.h"
+#include "tools/topic_articles.h"
 
 namespace fs = std::filesystem;
 using namespace hehun;
@@ -129,6 +130,7 @@ int main(int argc, char** argv) {
     }
     {
       Writer w(out / "BookFile.dll");
+      BuildNoterTable(w, data);
       BuildBoneWeightTables(w, data);
       BuildStarSignTables(w, data);
       BuildShoujiTable(w, data);
