@@ -27,6 +27,9 @@
 
 #include "app/appearance.h"
 #include "app/artwork.h"
+#include "app/frm_sxpd.h"
+#include "app/frm_xxpd.h"
+#include "app/frm_xzpd.h"
 #include "app/picture_button.h"
 #include "app/tool_dialogs.h"
 #include "app/ui_services.h"
@@ -249,7 +252,7 @@ void TFrmIndex::BuildMarriagePage(QWidget* page) {
     MakeLabel(page, QStringLiteral("时"), QRect(546, y, 14, 24));
     row.minute = MakeCombo(page, r.minute, QRect(561, y, 42, 24), NumberItems(0, 59), true, 0);
     MakeLabel(page, QStringLiteral("分 血型"), QRect(605, y, 44, 24));
-    MakeCombo(page, r.blood, QRect(649, y, 54, 24), BloodTypeItems(), false, -1);
+    row.blood = MakeCombo(page, r.blood, QRect(649, y, 54, 24), BloodTypeItems(), false, -1);
   }
 
   auto* run = MakeButton(page, "RzBitBtn2", QStringLiteral("测算"), QRect(710, 10, 72, 32));
@@ -372,6 +375,9 @@ void TFrmIndex::BuildFunctionPage(QWidget* page) {
   }
   const std::pair<const char*, void (TFrmIndex::*)()> actions[] = {
       {"RzToolButton37", &TFrmIndex::RzToolButton37Click},
+      {"RzToolButton20", &TFrmIndex::RzToolButton20Click},
+      {"RzToolButton21", &TFrmIndex::RzToolButton21Click},
+      {"RzToolButton22", &TFrmIndex::RzToolButton22Click},
       {"RzToolButton38", &TFrmIndex::RzToolButton38Click},
       {"RzToolButton39", &TFrmIndex::RzToolButton39Click},
       {"RzToolButton40", &TFrmIndex::RzToolButton40Click},
@@ -380,6 +386,8 @@ void TFrmIndex::BuildFunctionPage(QWidget* page) {
     auto* button = page->findChild<QToolButton*>(QString::fromLatin1(name));
     connect(button, &QToolButton::clicked, this, handler);
   }
+  for (const char* name : {"RzToolButton19", "RzToolButton23", "RzToolButton15", "RzToolButton31"})
+    page->findChild<PictureButton*>(QString::fromLatin1(name))->SetUnavailable(QStringLiteral("暂未开放"));
 }
 
 void TFrmIndex::BuildAboutPage(QWidget* page) {
@@ -607,6 +615,9 @@ void TFrmIndex::PrintResult(QPlainTextEdit* memo, const QString& title) {
 // Function page
 
 void TFrmIndex::RzToolButton37Click() { OpenToolDialog(frmQiming_, this); }
+void TFrmIndex::RzToolButton20Click() { OpenToolDialog(frmXzpd_, this, CoupleOf(man_, woman_)); }
+void TFrmIndex::RzToolButton21Click() { OpenToolDialog(frmSxpd_, this, CoupleOf(man_, woman_)); }
+void TFrmIndex::RzToolButton22Click() { OpenToolDialog(frmXxpd_, this, CoupleOf(man_, woman_)); }
 void TFrmIndex::RzToolButton38Click() { services_->OpenUrl(ChatUrl()); }
 void TFrmIndex::RzToolButton39Click() { services_->OpenUrl(MailUrl()); }
 void TFrmIndex::RzToolButton40Click() { services_->OpenUrl(WebSiteUrl()); }

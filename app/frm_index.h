@@ -27,6 +27,9 @@ namespace hehun::ui {
 
 class UiServices;
 class TFrmQiming;
+class TFrmSxpd;
+class TFrmXzpd;
+class TFrmXxpd;
 
 class TFrmIndex : public QWidget {
   Q_OBJECT
@@ -65,6 +68,9 @@ class TFrmIndex : public QWidget {
   void PrintResult(QPlainTextEdit* memo, const QString& title);
   // Function page.
   void RzToolButton37Click();
+  void RzToolButton20Click();  // 星座配对
+  void RzToolButton21Click();  // 生肖配对
+  void RzToolButton22Click();  // 血型配对
   void RzToolButton38Click();
   void RzToolButton39Click();
   void RzToolButton40Click();
@@ -141,6 +147,9 @@ class TFrmIndex : public QWidget {
   QPlainTextEdit* memo2_ = nullptr;
 
   QPointer<TFrmQiming> frmQiming_;
+  QPointer<TFrmXzpd> frmXzpd_;
+  QPointer<TFrmSxpd> frmSxpd_;
+  QPointer<TFrmXxpd> frmXxpd_;
 };
 
 }  // namespace hehun::ui

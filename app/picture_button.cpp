@@ -18,8 +18,15 @@ PictureButton::PictureButton(const QString& objectName, const QRect& geometry, c
   setAttribute(Qt::WA_Hover);
 }
 
+void PictureButton::SetUnavailable(const QString& hint) {
+  unavailable_ = true;
+  setToolTip(hint);
+  setCursor(Qt::ArrowCursor);
+  update();
+}
+
 void PictureButton::paintEvent(QPaintEvent*) {
-  if (!hovered_ && !isDown()) return;
+  if (unavailable_ || (!hovered_ && !isDown())) return;
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   QColor fill = highlight_;

@@ -1,5 +1,7 @@
 // A transparent button laid over a painted icon: it draws nothing of its own
-// but a soft highlight while the mouse is over it or presses it.
+// but a soft highlight while the mouse is over it or presses it. A button
+// whose feature is not available shows no highlight and no hand cursor, only
+// a tooltip that says so; pressing it does nothing.
 #pragma once
 
 #include <QColor>
@@ -13,6 +15,9 @@ class PictureButton : public QToolButton {
   PictureButton(const QString& objectName, const QRect& geometry, const QString& hint, const QColor& highlight,
                 QWidget* parent);
 
+  void SetUnavailable(const QString& hint);
+  bool IsUnavailable() const { return unavailable_; }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
@@ -21,6 +26,7 @@ class PictureButton : public QToolButton {
  private:
   QColor highlight_;
   bool hovered_ = false;
+  bool unavailable_ = false;
 };
 
 }  // namespace hehun::ui

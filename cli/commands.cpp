@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/matching_commands.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -269,6 +270,9 @@ const std::map<std::string, Command>& Commands() {
       {"pillars", Pillars},
       {"marriage", Marriage},
       {"personal", Personal},
+      {"zodiacmatch", ZodiacMatchCommand},
+      {"signmatch", SignMatchCommand},
+      {"bloodmatch", BloodMatchCommand},
   };
   return commands;
 }
@@ -282,7 +286,10 @@ std::string Usage() {
          "  solarterms 年份       输出该年二十四节气的交节时刻（北京时间）\n"
          "  pillars               标准输入每行“YYYY-MM-DD HH:MM 男|女”，输出四柱、胎元、顺逆和起运岁数\n"
          "  marriage --man 姓名,YYYY-MM-DD,HH:MM[,lunar] --woman ... [--today YYYY-MM-DD]   八字合婚报告\n"
-         "  personal --name 姓名 --sex 男|女 --date YYYY-MM-DD --time HH:MM [--lunar] [--star] [--today ...]\n";
+         "  personal --name 姓名 --sex 男|女 --date YYYY-MM-DD --time HH:MM [--lunar] [--star] [--today ...]\n"
+         "  zodiacmatch 生肖 生肖   生肖配对，如 zodiacmatch 鼠 牛\n"
+         "  signmatch 星座 星座     星座配对，如 signmatch 白羊座 狮子座\n"
+         "  bloodmatch 血型 血型    血型配对，如 bloodmatch A AB\n";
 }
 
 int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {

@@ -14,6 +14,7 @@
 
 #include "calendar/ganzhi.h"
 #include "refdb/gbk.h"
+#include "tools/matching_tables.h"
 #include "tools/refdb_tables.h"
 #include "tools/refdb_writer.h"
 #include "tools/solar_terms.h"
@@ -129,6 +130,7 @@ int main(int argc, char** argv) {
       Writer w(out / "BookFile.dll");
       BuildBoneWeightTables(w, data);
       BuildStarSignTables(w, data);
+      BuildPairReadings(w, data);
       w.Commit();
     }
     ConvertShenshaRules(data, out);
