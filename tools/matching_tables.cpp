@@ -5,7 +5,6 @@
 // canonical order (the first not after the second in the list's order), with
 // a non-empty reading that no other pair shares.
 #include <filesystem>
-#include <iostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -25,12 +24,6 @@ void BuildPairTable(Writer& w, const std::filesystem::path& file, const char* ta
   w.Exec(std::string("CREATE TABLE ") + table + " (a TEXT NOT NULL, b TEXT NOT NULL, " +
          (withVerdict ? "verdict TEXT NOT NULL, " : "") + "reading TEXT NOT NULL)");
   w.Exec(std::string("CREATE INDEX ") + table + "_key ON " + table + " (a, b)");
-  if (!std::filesystem::exists(file)) {
-    // The readings are authored separately; without them the table stays
-    // empty and the dialogs show the computed part of the result only.
-    std::cerr << "build_refdb: " << file.string() << " is missing; table " << table << " left empty\n";
-    return;
-  }
   auto rows = ReadTsv(file, header.size());
   Require(!rows.empty() && rows.front() == header, file.string() + ": the first line must be the header");
   rows.erase(rows.begin());

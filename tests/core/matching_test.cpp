@@ -3,7 +3,6 @@
 // pair, the defaults from a birth row, and the command line.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <set>
 
 #include "bazi/matching.h"
@@ -138,15 +137,14 @@ struct Tool {
   const char* name;
   int count;
   void (*write)(LineSink&, RefDb&, int, int);
-  const char* source;  // the authored readings, relative to data/
 };
+
+void PrintTo(const Tool& tool, std::ostream* os) { *os << tool.name; }
 
 class EveryPair : public ::testing::TestWithParam<Tool> {};
 
 TEST_P(EveryPair, GivesOneDistinctReadingInEitherOrder) {
   const Tool& tool = GetParam();
-  if (!std::filesystem::exists(std::filesystem::path(HEHUN_SOURCE_DIR) / "data" / tool.source))
-    GTEST_SKIP() << tool.source << " has not been added yet";
   RefDb db(test::BinDir());
   std::set<std::string> readings;
   int pairs = 0;
@@ -168,9 +166,9 @@ TEST_P(EveryPair, GivesOneDistinctReadingInEitherOrder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Matching, EveryPair,
-                         ::testing::Values(Tool{"zodiac", 12, WriteZodiacMatch, "matching/zodiac_pairs.tsv"},
-                                           Tool{"sign", 12, WriteSignMatch, "matching/sign_pairs.tsv"},
-                                           Tool{"blood", 4, WriteBloodMatch, "matching/blood_pairs.tsv"}),
+                         ::testing::Values(Tool{"zodiac", 12, WriteZodiacMatch},
+                                           Tool{"sign", 12, WriteSignMatch},
+                                           Tool{"blood", 4, WriteBloodMatch}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BloodMatch, ResultLines) {
