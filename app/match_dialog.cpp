@@ -20,7 +20,7 @@ namespace {
 // names the pair, as the heading of the result.
 QString LineHtml(const QString& line, bool first) {
   if (first)
-    return QStringLiteral("<p style=\"font-size:17px; font-weight:bold; color:#a31f22; margin-bottom:10px;\">%1</p>")
+    return QStringLiteral("<p style=\"font-size:17px; font-weight:bold; color:#a31f22; margin-bottom:8px;\">%1</p>")
         .arg(line.toHtmlEscaped());
   const qsizetype colon = line.indexOf(QChar(0xFF1A));  // "："
   if (colon < 0) return QStringLiteral("<p>%1</p>").arg(line.toHtmlEscaped());
@@ -33,7 +33,12 @@ QString LineHtml(const QString& line, bool first) {
     return QStringLiteral("<p style=\"margin-top:10px;\"><b style=\"color:#6c1012;\">%1：</b></p>"
                           "<p style=\"line-height:150%;\">%2</p>")
         .arg(label.toHtmlEscaped(), body.toHtmlEscaped());
-  return QStringLiteral("<p><b style=\"color:#6c1012;\">%1：</b>%2</p>").arg(label.toHtmlEscaped(), body.toHtmlEscaped());
+  // The verdicts stand out from the facts.
+  const bool verdict = label == QStringLiteral("配对等级") || label == QStringLiteral("配对指数") ||
+                       label == QStringLiteral("配对结论");
+  return QStringLiteral("<p style=\"margin:3px 0;\"><b style=\"color:#6c1012;\">%1：</b>%2</p>")
+      .arg(label.toHtmlEscaped(), verdict ? QStringLiteral("<b style=\"color:#a31f22;\">%1</b>").arg(body.toHtmlEscaped())
+                                          : body.toHtmlEscaped());
 }
 
 }  // namespace
@@ -52,7 +57,7 @@ MatchDialog::MatchDialog(QWidget* parent, const char* objectName, const QString&
     : QDialog(parent), write_(write), itemKind_(itemKind) {
   setObjectName(QString::fromLatin1(objectName));
   setWindowTitle(title);
-  setFixedSize(540, 500);
+  setFixedSize(560, 560);
   setFont(UiFont(12));
   setStyleSheet(MainStyleSheet() + QStringLiteral("QTextBrowser { background: #fffdf8; border: 1px solid #dcc59a; }"));
 
