@@ -1,6 +1,7 @@
 #include "bazi/matching.h"
 
 #include <algorithm>
+#include <cctype>
 #include <utility>
 
 #include "bazi/star_sign.h"
