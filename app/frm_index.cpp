@@ -33,6 +33,9 @@
 #include "app/divination_dialogs.h"
 #include "app/frm_date.h"
 #include "app/encyclopedia_page.h"
+#include "app/frm_sxpd.h"
+#include "app/frm_xxpd.h"
+#include "app/frm_xzpd.h"
 #include "app/picture_button.h"
 #include "app/report_printing.h"
 #include "app/tool_dialogs.h"
@@ -264,7 +267,7 @@ void TFrmIndex::BuildMarriagePage(QWidget* page) {
     MakeLabel(page, QStringLiteral("时"), QRect(567, y, 13, 24));
     row.minute = MakeCombo(page, r.minute, QRect(581, y, 40, 24), NumberItems(0, 59), true, 0);
     MakeLabel(page, QStringLiteral("分 血型"), QRect(623, y, 42, 24));
-    MakeCombo(page, r.blood, QRect(665, y, 48, 24), BloodTypeItems(), false, -1);
+    row.blood = MakeCombo(page, r.blood, QRect(665, y, 48, 24), BloodTypeItems(), false, -1);
   }
 
   auto* run = MakeButton(page, "RzBitBtn2", QStringLiteral("测算"), QRect(716, 10, 68, 32));
@@ -337,6 +340,9 @@ void TFrmIndex::BuildFunctionPage(QWidget* page) {
   const std::pair<const char*, void (TFrmIndex::*)()> actions[] = {
       {"RzToolButton36", &TFrmIndex::RzToolButton36Click},
       {"RzToolButton37", &TFrmIndex::RzToolButton37Click},
+      {"RzToolButton20", &TFrmIndex::RzToolButton20Click},
+      {"RzToolButton21", &TFrmIndex::RzToolButton21Click},
+      {"RzToolButton22", &TFrmIndex::RzToolButton22Click},
       {"RzToolButton38", &TFrmIndex::RzToolButton38Click},
       {"RzToolButton39", &TFrmIndex::RzToolButton39Click},
       {"RzToolButton40", &TFrmIndex::RzToolButton40Click},
@@ -346,6 +352,8 @@ void TFrmIndex::BuildFunctionPage(QWidget* page) {
     connect(button, &QToolButton::clicked, this, handler);
   }
   ConnectDivinationButtons(page, this);
+  for (const char* name : {"RzToolButton19", "RzToolButton23", "RzToolButton15", "RzToolButton31"})
+    page->findChild<PictureButton*>(QString::fromLatin1(name))->SetUnavailable(QStringLiteral("暂未开放"));
 }
 
 void TFrmIndex::BuildAboutPage(QWidget* page) {
@@ -594,6 +602,9 @@ void TFrmIndex::PrintResult(QPlainTextEdit* memo, const QString& title) {
 
 void TFrmIndex::RzToolButton36Click() { OpenToolDialog(frmDate_, this); }
 void TFrmIndex::RzToolButton37Click() { OpenToolDialog(frmQiming_, this); }
+void TFrmIndex::RzToolButton20Click() { OpenToolDialog(frmXzpd_, this, CoupleOf(man_, woman_)); }
+void TFrmIndex::RzToolButton21Click() { OpenToolDialog(frmSxpd_, this, CoupleOf(man_, woman_)); }
+void TFrmIndex::RzToolButton22Click() { OpenToolDialog(frmXxpd_, this, CoupleOf(man_, woman_)); }
 // A contact that is not set shows a box instead of opening anything.
 void TFrmIndex::RzToolButton38Click() {
   const Contacts contacts = ReadContacts();

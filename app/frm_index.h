@@ -32,6 +32,9 @@ class PictureButton;
 class AlmanacPage;
 class WeddingPage;
 class TFRM_Date;
+class TFrmSxpd;
+class TFrmXzpd;
+class TFrmXxpd;
 
 class TFrmIndex : public QWidget {
   Q_OBJECT
@@ -71,6 +74,9 @@ class TFrmIndex : public QWidget {
   // Function page.
   void RzToolButton36Click();
   void RzToolButton37Click();
+  void RzToolButton20Click();  // 星座配对
+  void RzToolButton21Click();  // 生肖配对
+  void RzToolButton22Click();  // 血型配对
   void RzToolButton38Click();
   void RzToolButton39Click();
   void RzToolButton40Click();
@@ -154,6 +160,9 @@ class TFrmIndex : public QWidget {
   std::vector<PictureButton*> topButtons_;
   void MarkTopButtons(QWidget* page);
   QPointer<TFRM_Date> frmDate_;
+  QPointer<TFrmXzpd> frmXzpd_;
+  QPointer<TFrmSxpd> frmSxpd_;
+  QPointer<TFrmXxpd> frmXxpd_;
 };
 
 }  // namespace hehun::ui

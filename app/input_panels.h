@@ -44,6 +44,7 @@ struct BirthRowControls {
   QComboBox* day = nullptr;
   QComboBox* hour = nullptr;
   QComboBox* minute = nullptr;
+  QComboBox* blood = nullptr;  // "", "A型", "B型", "O型", "AB型"
 };
 
 // The texts of a row exactly as its controls hold them.

@@ -24,8 +24,15 @@ void PictureButton::setSelected(bool selected) {
   update();
 }
 
+void PictureButton::SetUnavailable(const QString& hint) {
+  unavailable_ = true;
+  setToolTip(hint);
+  setCursor(Qt::ArrowCursor);
+  update();
+}
+
 void PictureButton::paintEvent(QPaintEvent*) {
-  if (!hovered_ && !isDown() && !selected_) return;
+  if (unavailable_ || (!hovered_ && !isDown() && !selected_)) return;
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   QColor fill = highlight_;

@@ -1,6 +1,8 @@
 // A transparent button laid over a painted icon: it draws nothing of its own
 // but a soft highlight while the mouse is over it or presses it, and holds
 // that highlight while it is marked as selected (the current page's button).
+// A button whose feature is not available shows no highlight and no hand
+// cursor, only a tooltip that says so; pressing it does nothing.
 #pragma once
 
 #include <QColor>
@@ -16,6 +18,8 @@ class PictureButton : public QToolButton {
 
   bool isSelected() const { return selected_; }
   void setSelected(bool selected);
+  void SetUnavailable(const QString& hint);
+  bool IsUnavailable() const { return unavailable_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -26,6 +30,7 @@ class PictureButton : public QToolButton {
   QColor highlight_;
   bool hovered_ = false;
   bool selected_ = false;
+  bool unavailable_ = false;
 };
 
 }  // namespace hehun::ui

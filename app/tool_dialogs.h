@@ -18,6 +18,15 @@ void OpenToolDialog(QPointer<D>& current, QWidget* owner) {
   current->exec();
 }
 
+// The same for a dialog that takes what it needs from the main window when
+// it opens.
+template <class D, class Arg>
+void OpenToolDialog(QPointer<D>& current, QWidget* owner, const Arg& arg) {
+  delete current.data();
+  current = new D(owner, arg);
+  current->exec();
+}
+
 // 起名服务: what a good Chinese name takes into account.
 class TFrmQiming : public QDialog {
   Q_OBJECT

@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 #include "cli/almanac_commands.h"
+#include "cli/matching_commands.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -279,6 +280,9 @@ const std::map<std::string, Command>& Commands() {
       {"almanac", AlmanacCommand},
       {"weddingdays", WeddingDaysCommand},
       {"cnday", CnDay},
+      {"zodiacmatch", ZodiacMatchCommand},
+      {"signmatch", SignMatchCommand},
+      {"bloodmatch", BloodMatchCommand},
   };
   return commands;
 }
@@ -297,7 +301,10 @@ std::string Usage() {
          "  number 号码 | qq QQ号码 | mobile 手机号码   号码测算：号码、状态、吉凶、具体表现\n"
          "  nickname 网名         网名与性格\n"
          "  almanac YYYY-MM-DD     输出该日黄历（与黄历页面的十九行相同）\n"
-         "  weddingdays --man [姓名,]YYYY-MM-DD[,lunar] --woman ... --from YYYY-MM-DD --range 三月以内 --purpose 结婚|订婚 --kind 宜|忌\n";
+         "  weddingdays --man [姓名,]YYYY-MM-DD[,lunar] --woman ... --from YYYY-MM-DD --range 三月以内 --purpose 结婚|订婚 --kind 宜|忌\n"
+         "  zodiacmatch 生肖 生肖   生肖配对，如 zodiacmatch 鼠 牛\n"
+         "  signmatch 星座 星座     星座配对，如 signmatch 白羊座 狮子座\n"
+         "  bloodmatch 血型 血型    血型配对，如 bloodmatch A AB\n";
 }
 
 int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {

@@ -4,6 +4,7 @@
 
 #include "bazi/chart.h"
 #include "bazi/life_palace.h"
+#include "bazi/matching.h"
 #include "bazi/personality.h"
 #include "bazi/shensha.h"
 #include "bazi/star_sign.h"
@@ -174,13 +175,10 @@ void WriteMatchingSections(ReportArea& area, MarriageHiddenLists& hidden, const 
     const int a = IndexOf(kElementNames, zm), b = IndexOf(kElementNames, zw);
     std::string verdict;
     if (a >= 0 && b >= 0) {
-      const auto ea = static_cast<Element>(a), eb = static_cast<Element>(b);
-      if (a == b)
-        verdict = "同为" + zm + "，五行比和（中等）。";
-      else if (Generates(ea) == eb || Generates(eb) == ea)
-        verdict = (Generates(ea) == eb ? zm + "生" + zw : zw + "生" + zm) + "，五行相生（上等）。";
-      else
-        verdict = (Controls(ea) == eb ? zm + "克" + zw : zw + "克" + zm) + "，五行相克（下等）。";
+      const ElementRelation r = ElementRelationOf(static_cast<Element>(a), static_cast<Element>(b));
+      verdict = r.text + (r.bond == ElementBond::kSame         ? "，五行比和（中等）。"
+                          : r.bond == ElementBond::kGenerating ? "，五行相生（上等）。"
+                                                               : "，五行相克（下等）。");
     }
     area.Add("生肖五行速配结果：男属" + man.animal + "（" + zm + "），女属" + woman.animal + "（" + zw + "），" + verdict +
              Text(db, "SELECT text FROM sxwx WHERE nan = ? AND nv = ? ORDER BY rowid LIMIT 1", {zm, zw}, "text"));

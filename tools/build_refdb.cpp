@@ -16,6 +16,7 @@
 #include "refdb/gbk.h"
 #include "tools/refdb_divination.h"
 #include "tools/almanac_table.h"
+#include "tools/matching_tables.h"
 #include "tools/refdb_tables.h"
 #include "tools/refdb_writer.h"
 #include "tools/solar_terms.h"
@@ -135,6 +136,7 @@ int main(int argc, char** argv) {
       BuildStarSignTables(w, data);
       BuildShoujiTable(w, data);
       BuildAlmanacTable(w, data);
+      BuildPairReadings(w, data);
       w.Commit();
     }
     ConvertShenshaRules(data, out);

@@ -625,8 +625,7 @@ void FrmIndexTest::buttonsWithoutActionDoNothing() {
   w.show();
   Click(w, "RzToolButton8");
   const QList<QWidget*> before = QApplication::topLevelWidgets();
-  for (const char* name : {"RzToolButton19", "RzToolButton20", "RzToolButton21", "RzToolButton22", "RzToolButton23",
-                           "RzToolButton15", "RzToolButton31"})
+  for (const char* name : {"RzToolButton19", "RzToolButton23", "RzToolButton15", "RzToolButton31"})
     Click(w, name);
   QCOMPARE(QApplication::topLevelWidgets().size(), before.size());
   QVERIFY(fake.infos.isEmpty() && fake.urls.isEmpty() && fake.errors.isEmpty());

@@ -1,0 +1,59 @@
+// The frame shared by the function page's three matching dialogs (生肖配对,
+// 星座配对, 血型配对): a heading, one list for the man and one for the woman,
+// and the result, which follows every change of the two lists.
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+#include <optional>
+
+#include "app/input_panels.h"
+#include "reports/birth_row.h"
+
+class QComboBox;
+class QLabel;
+class QTextBrowser;
+
+namespace hehun {
+class LineSink;
+class RefDb;
+}  // namespace hehun
+
+namespace hehun::ui {
+
+// What the matching dialogs take from the page 合婚 when they open.
+struct CoupleEntries {
+  hehun::BirthRowTexts man, woman;
+  QString manBlood, womanBlood;  // "" or "A型", "B型", "O型", "AB型"
+};
+CoupleEntries CoupleOf(const BirthRowControls& man, const BirthRowControls& woman);
+
+class MatchDialog : public QDialog {
+  Q_OBJECT
+ public:
+  using Writer = void (*)(hehun::LineSink&, hehun::RefDb&, int, int);
+
+  QComboBox* ManList() const { return man_; }
+  QComboBox* WomanList() const { return woman_; }
+  // The result as plain text, one line per result line.
+  QString ResultText() const;
+
+ protected:
+  // `items` are the list entries, in the order of the indexes `write` takes.
+  MatchDialog(QWidget* parent, const char* objectName, const QString& title, const QString& intro,
+              const QString& itemKind, const QStringList& items, Writer write);
+  // Selects the defaults (no selection for an empty one) and shows the result.
+  void SetChoices(std::optional<int> man, std::optional<int> woman);
+
+ private:
+  void ShowResult();
+
+  Writer write_;
+  QString itemKind_;
+  QComboBox* man_ = nullptr;
+  QComboBox* woman_ = nullptr;
+  QTextBrowser* result_ = nullptr;
+  QString resultText_;
+};
+
+}  // namespace hehun::ui

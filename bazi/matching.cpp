@@ -1,0 +1,229 @@
+#include "bazi/matching.h"
+
+#include <algorithm>
+#include <cctype>
+#include <utility>
+
+#include "bazi/star_sign.h"
+#include "bazi/zodiac.h"
+#include "calendar/lunar_calc.h"
+#include "refdb/text.h"
+
+namespace hehun {
+
+namespace {
+
+std::string Name(Element e) { return std::string(kElementNames[static_cast<int>(e)]); }
+std::string Branch(int b) { return std::string(kCalendarBranches[b]); }
+std::string Animal(int b) { return std::string(kZodiacAnimals[b]); }
+
+// The three-harmony group of a branch, written from its 长生 branch (申子辰,
+// 巳酉丑, 寅午戌, 亥卯未), with the element the group forms.
+std::string ThreeHarmonyText(int b) {
+  const int start = Mod(8 - 3 * (b % 4), 12);
+  return Branch(start) + Branch((start + 4) % 12) + Branch((start + 8) % 12) + "三合" +
+         Name(kBranchElements[(start + 4) % 12]) + "局";
+}
+
+std::string PunishmentText(int a, int b) {
+  static constexpr struct {
+    int first, second, third;
+    const char* name;
+  } kGroups[] = {{2, 5, 8, "寅巳申无恩之刑"}, {1, 10, 7, "丑戌未恃势之刑"}, {0, 3, -1, "子卯无礼之刑"}};
+  for (const auto& g : kGroups) {
+    const auto in = [&](int x) { return x == g.first || x == g.second || x == g.third; };
+    if (in(a) && in(b)) return g.third < 0 ? std::string(g.name) : Branch(a) + Branch(b) + "相刑，属" + g.name;
+  }
+  return Branch(a) + Branch(b) + "相刑";
+}
+
+// The verse line of 小五婚 for each of its six pairs.
+std::string XiaoWuHunVerse(int a, int b) {
+  static constexpr struct {
+    int first, second;
+    const char* line;
+  } kLines[] = {{0, 3, "老鼠兔子不成婚"}, {2, 8, "虎猴一见两地分"},   {6, 9, "金鸡不到马群跑"},
+                {4, 11, "江猪不敢跳龙门"}, {5, 10, "戌狗不到巳上去"}, {1, 7, "牛羊相逢泪淋淋"}};
+  if (!IsXiaoWuHunPair(a, b)) return {};
+  for (const auto& l : kLines)
+    if ((l.first == a && l.second == b) || (l.first == b && l.second == a)) return l.line;
+  return {};
+}
+
+std::string Reading(RefDb& db, const char* sql, const std::string& a, const std::string& b, const char* column) {
+  return db.First(Unguarded{}, RefFile::kBookFile, sql, {a, b}).Text(column);
+}
+
+}  // namespace
+
+ElementRelation ElementRelationOf(Element a, Element b) {
+  if (a == b) return {ElementBond::kSame, "同为" + Name(a)};
+  if (Generates(a) == b) return {ElementBond::kGenerating, Name(a) + "生" + Name(b)};
+  if (Generates(b) == a) return {ElementBond::kGenerating, Name(b) + "生" + Name(a)};
+  if (Controls(a) == b) return {ElementBond::kControlling, Name(a) + "克" + Name(b)};
+  return {ElementBond::kControlling, Name(b) + "克" + Name(a)};
+}
+
+std::string ZodiacGrade(std::string_view relation) {
+  if (relation == "六合" || relation == "三合") return "上等";
+  if (relation == "六冲" || relation == "六害" || relation == "相刑") return "下等";
+  return "中等";
+}
+
+ZodiacMatch MatchZodiac(int a, int b) {
+  ZodiacMatch m;
+  m.first = std::min(a, b);
+  m.second = std::max(a, b);
+  const int x = m.first, y = m.second;
+  const std::string pair = Branch(x) + Branch(y);
+  const auto three = ThreeHarmonyOf(x);
+  const auto punish = PunishmentsOf(x);
+  // Every relation that holds, in the order of the marriage report's priority.
+  const std::pair<bool, std::pair<const char*, std::string>> relations[] = {
+      {SixHarmonyOf(x) == y, {"六合", pair + "六合"}},
+      {std::find(three.begin(), three.end(), y) != three.end(), {"三合", ThreeHarmonyText(x)}},
+      {x == y, {"同属相", pair + "同属"}},
+      {ClashOf(x) == y, {"六冲", pair + "相冲"}},
+      {HarmOf(x) == y, {"六害", pair + "相害"}},
+      {std::find(punish.begin(), punish.end(), y) != punish.end(),
+       {"相刑", x == y ? pair + "自刑" : PunishmentText(x, y)}},
+      {BreakOf(x) == y, {"相破", pair + "相破"}},
+  };
+  m.relation = CoupleRelation(x, y);
+  m.grade = ZodiacGrade(m.relation);
+  m.detail = "亦无刑、害、破";
+  for (const auto& [holds, r] : relations) {
+    if (!holds) continue;
+    if (r.first == m.relation)
+      m.detail = r.second;
+    else
+      m.others.push_back(std::string(r.first) + "（" + r.second + "）");
+  }
+  m.elements = ElementRelationOf(kBranchElements[x], kBranchElements[y]);
+  m.verse = XiaoWuHunVerse(x, y);
+  return m;
+}
+
+SignMatch MatchSigns(int a, int b) {
+  static constexpr const char* kAspectNames[7] = {"同星座（合相）", "十二分相（半六合）", "六分相（六合）",
+                                                  "四分相（刑）",   "三分相（拱）",       "梅花相（十二分之五相）",
+                                                  "对分相（冲）"};
+  // Points of the aspect: the harmonious trine and sextile highest, the
+  // tense square and the awkward quincunx lowest.
+  static constexpr int kAspectPoints[7] = {20, 10, 25, 5, 30, 3, 15};
+  SignMatch m;
+  m.first = std::min(a, b);
+  m.second = std::max(a, b);
+  const int gap = std::min(m.second - m.first, 12 - (m.second - m.first));
+  m.aspect = static_cast<Aspect>(gap);
+  m.degrees = gap * 30;
+  m.aspectName = kAspectNames[gap];
+  // Elements: the same element, the compatible pairs fire-air and
+  // earth-water, or two elements that do not mix. Modalities: the same
+  // modality shares a pace but competes; two different ones complement.
+  const int ea = m.first % 4, eb = m.second % 4;
+  const int elementPoints = ea == eb ? 20 : (ea % 2 == eb % 2 ? 16 : 6);
+  const int modalityPoints = m.first % 3 == m.second % 3 ? 4 : 8;
+  m.score = 40 + kAspectPoints[gap] + elementPoints + modalityPoints;
+  return m;
+}
+
+int SignIndex(std::string_view sign) { return IndexOf(kStarSigns, Trim(sign)); }
+
+int BloodTypeIndex(std::string_view text) {
+  std::string t = Trim(text);
+  if (t.size() >= 3 && t.compare(t.size() - 3, 3, "型") == 0) t.resize(t.size() - 3);
+  std::transform(t.begin(), t.end(), t.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return IndexOf(kBloodTypes, t);
+}
+
+void WriteZodiacMatch(LineSink& out, RefDb& db, int a, int b) {
+  const ZodiacMatch m = MatchZodiac(a, b);
+  const std::string x = Animal(m.first), y = Animal(m.second);
+  out.Add("生肖配对：属" + x + " 与 属" + y);
+  out.Add("属相关系：" + (m.relation == "无" ? std::string("无合无冲") : m.relation) + "（" + m.detail + "）");
+  if (!m.others.empty()) {
+    std::string others;
+    for (const auto& o : m.others) others += (others.empty() ? "" : "、") + o;
+    out.Add("兼有关系：" + others);
+  }
+  out.Add("配对等级：" + m.grade);
+  const char* bond = m.elements.bond == ElementBond::kSame         ? "五行比和"
+                     : m.elements.bond == ElementBond::kGenerating ? "五行相生"
+                                                                   : "五行相克";
+  if (m.first == m.second)
+    out.Add("生肖五行：两人同属" + x + "，" + m.elements.text + "，" + bond);
+  else
+    out.Add("生肖五行：" + x + "属" + Name(kBranchElements[m.first]) + "，" + y + "属" +
+            Name(kBranchElements[m.second]) + "，" + m.elements.text + "，" + bond);
+  if (!m.verse.empty()) out.Add("小五婚：歌诀有“" + m.verse + "”之句，民间以此配为忌");
+  out.Add("配对解读：" + Reading(db, "SELECT reading FROM sxpd WHERE a = ? AND b = ? ORDER BY rowid LIMIT 1", x, y,
+                                  "reading"));
+}
+
+void WriteSignMatch(LineSink& out, RefDb& db, int a, int b) {
+  const SignMatch m = MatchSigns(a, b);
+  const std::string x(kStarSigns[m.first]), y(kStarSigns[m.second]);
+  out.Add("星座配对：" + x + " 与 " + y);
+  for (int s : {m.first, m.second})
+    out.Add(std::string(kStarSigns[s]) + "：" + std::string(kSignElements[s % 4]) + "星座，" +
+            std::string(kSignModalities[s % 3]));
+  const std::string ex(kSignElements[m.first % 4]), ey(kSignElements[m.second % 4]);
+  if (ex == ey)
+    out.Add("元素关系：同为" + ex + "，气质相通");
+  else if (m.first % 2 == m.second % 2)
+    out.Add("元素关系：" + ex + "与" + ey + "相容，彼此助长");
+  else
+    out.Add("元素关系：" + ex + "与" + ey + "相异，需要磨合");
+  const std::string mx(kSignModalities[m.first % 3]), my(kSignModalities[m.second % 3]);
+  if (mx == my)
+    out.Add("宫位关系：同为" + mx + "，步调一致，也容易互不相让");
+  else
+    out.Add("宫位关系：" + mx + "与" + my + "，做事节奏不同，可以互补");
+  out.Add("星座相位：" + m.aspectName + "，相距" + std::to_string(m.degrees) + "度");
+  out.Add("配对指数：" + std::to_string(m.score) + "分（满分100分）");
+  out.Add("配对解读：" + Reading(db, "SELECT reading FROM xzpd WHERE a = ? AND b = ? ORDER BY rowid LIMIT 1", x, y,
+                                  "reading"));
+}
+
+void WriteBloodMatch(LineSink& out, RefDb& db, int a, int b) {
+  if (a > b) std::swap(a, b);
+  const std::string x(kBloodTypes[a]), y(kBloodTypes[b]);
+  const Row row = db.First(Unguarded{}, RefFile::kBookFile,
+                           "SELECT verdict, reading FROM xxpd WHERE a = ? AND b = ? ORDER BY rowid LIMIT 1", {x, y});
+  out.Add("血型配对：" + x + "型 与 " + y + "型");
+  out.Add("配对结论：" + row.Text("verdict"));
+  out.Add("配对解读：" + row.Text("reading"));
+  out.Add("说明：血型配对是流行的民间说法，并无科学依据，仅供娱乐参考。");
+}
+
+std::optional<DateValue> BirthDateOfRow(const BirthRowTexts& texts) {
+  if (Trim(texts.year).empty() || Trim(texts.month).empty() || Trim(texts.day).empty()) return std::nullopt;
+  BirthRowTexts t = texts;
+  t.name = "-";   // only the date is read here
+  t.hour = "子 0";
+  CapturedMessages quiet;
+  BirthRow row;
+  try {
+    if (ReadBirthRow(t, ManRowMessages(), "", quiet, row, false) != RowCheck::kOk) return std::nullopt;
+    return ParseDateText(row.dateText);
+  } catch (const ConversionError&) {
+    return std::nullopt;
+  }
+}
+
+std::optional<int> AnimalOfRow(const BirthRowTexts& row) {
+  const auto date = BirthDateOfRow(row);
+  if (!date) return std::nullopt;
+  return Mod(SolarToLunar(*date).Year - 4, 12);
+}
+
+std::optional<int> SignOfRow(const BirthRowTexts& row) {
+  const auto date = BirthDateOfRow(row);
+  if (!date) return std::nullopt;
+  const int sign = SignIndex(StarSignOf(*date));
+  if (sign < 0) return std::nullopt;
+  return sign;
+}
+
+}  // namespace hehun
