@@ -1,5 +1,6 @@
 #include "app/artwork.h"
 
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -60,6 +61,16 @@ const std::array<const char*, 4> kFunctionGroups{{"缘分测试", "民俗预测"
 namespace {
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
+
+// A pixmap of `width` × `height` logical pixels at the screen's device pixel
+// ratio, so that the pictures stay sharp on HiDPI screens (the painter
+// scales; the drawing code keeps its logical coordinates).
+QPixmap DevicePixmap(int width, int height) {
+  const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+  QPixmap pixmap(QSize(qCeil(width * ratio), qCeil(height * ratio)));
+  pixmap.setDevicePixelRatio(ratio);
+  return pixmap;
+}
 
 // A faint repeated cloud scroll, the traditional 祥云 motif, in one colour.
 void PaintCloud(QPainter& p, QPointF at, qreal scale, const QColor& color) {
@@ -229,10 +240,11 @@ void PaintBody(QPainter& p) {
              QStringLiteral("版本 1.0　　分析结果依据传统命理推算，仅供参考"));
   p.drawText(QRect(488, 564, 300, 24), Qt::AlignVCenter | Qt::AlignRight, ReadContacts().web.host());  // contacts.ini
 
-  // A thin red border around the whole window.
-  p.setPen(palette::kDeepRed);
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(QRect(0, 0, kWindowWidth - 1, kWindowHeight - 1));
+  // A thin red border around the whole window, filled rather than stroked so
+  // that it reaches the outermost device pixels at any scale.
+  for (const QRect& edge : {QRect(0, 0, kWindowWidth, 1), QRect(0, kWindowHeight - 1, kWindowWidth, 1),
+                            QRect(0, 0, 1, kWindowHeight), QRect(kWindowWidth - 1, 0, 1, kWindowHeight)})
+    p.fillRect(edge, palette::kDeepRed);
 }
 
 // The colour of each function group's tiles.
@@ -304,7 +316,7 @@ void PaintGroupHeading(QPainter& p, int row, const QString& heading) {
 }  // namespace
 
 QPixmap MainBackground() {
-  QPixmap pixmap(kWindowWidth, kWindowHeight);
+  QPixmap pixmap = DevicePixmap(kWindowWidth, kWindowHeight);
   pixmap.fill(palette::kPaper);
   QPainter p(&pixmap);
   PaintTitleBar(p);
@@ -314,12 +326,12 @@ QPixmap MainBackground() {
 }
 
 QPixmap FunctionPagePicture() {
-  QPixmap pixmap(kFunctionPictureWidth, kFunctionPictureHeight);
+  QPixmap pixmap = DevicePixmap(kFunctionPictureWidth, kFunctionPictureHeight);
   QPainter p(&pixmap);
   QLinearGradient g(0, 0, 0, kFunctionPictureHeight);
   g.setColorAt(0, QColor(0xfd, 0xf9, 0xef));
   g.setColorAt(1, QColor(0xf4, 0xe9, 0xd2));
-  p.fillRect(pixmap.rect(), g);
+  p.fillRect(QRect(0, 0, kFunctionPictureWidth, kFunctionPictureHeight), g);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
 

@@ -16,6 +16,14 @@ int main(int argc, char** argv) {
     std::cerr << hehun::cli::Usage();
     return 2;
   }
+  if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    std::cout << hehun::cli::Usage();
+    return 0;
+  }
+  if (args[0] == "--version") {
+    std::cout << "hehun-cli " HEHUN_VERSION "\n";
+    return 0;
+  }
   try {
     return hehun::cli::Run(args, std::cin, std::cout, std::cerr);
   } catch (const hehun::UserError& e) {
