@@ -2,6 +2,8 @@
 // with its messages, the glossary, printing, and the wedding-day search.
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QProcess>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -164,11 +166,26 @@ void AlmanacPageTest::printsTheResult() {
   Click(w, "RzBitBtn3");
   QCOMPARE(fake.infos.size(), 1);  // nothing shown yet
   Click(w, "BtnHuangli");
-  fake.pdfPath = dir.filePath(QStringLiteral("almanac.pdf"));
+  const QString keep = qEnvironmentVariable("HEHUN_SCREENSHOT_DIR");
+  fake.pdfPath = QDir(keep.isEmpty() ? dir.path() : keep).filePath(QStringLiteral("almanac.pdf"));
   Click(w, "RzBitBtn3");
   QFile pdf(fake.pdfPath);
   QVERIFY(pdf.open(QIODevice::ReadOnly));
   QVERIFY(pdf.read(5) == "%PDF-");
+  pdf.close();
+
+  // The print-out is the page's text at a reading size, with the running
+  // head: the almanac's lines come back from the PDF as text.
+  QProcess text;
+  text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), fake.pdfPath, QStringLiteral("-")});
+  QVERIFY(text.waitForFinished(30000));
+  const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+  // (pdftotext gives some characters as their radical look-alikes, e.g. 八.)
+  QVERIFY2(printed.contains(QStringLiteral("合婚配软件")), qPrintable(printed.left(300)));
+  const QStringList shown = Find<QPlainTextEdit>(w, "MemoHuangli")->toPlainText().split(QLatin1Char('\n'));
+  QVERIFY(shown.size() > 10);
+  const QString sample = shown[2].simplified().left(6);
+  QVERIFY2(printed.contains(sample) || printed.simplified().contains(sample), qPrintable(sample + "\n" + printed.left(600)));
 }
 
 void AlmanacPageTest::weddingSearchListsDays() {
