@@ -23,6 +23,7 @@
 #include "calendar/date.h"
 #include "calendar/ganzhi.h"
 #include "tools/solar_terms.h"
+#include "tools/generated_source.h"
 
 namespace {
 
@@ -46,19 +47,6 @@ std::vector<std::string> DataLines(const std::string& path) {
     lines.push_back(line);
   }
   return lines;
-}
-
-void WriteFile(const std::string& path, const std::string& text) {
-  // Rewrite only when changed, so that dependants are not rebuilt needlessly.
-  std::ifstream old(path, std::ios::binary);
-  if (old) {
-    std::stringstream ss;
-    ss << old.rdbuf();
-    if (ss.str() == text) return;
-  }
-  std::ofstream out(path, std::ios::binary);
-  out << text;
-  if (!out) Fail("cannot write " + path);
 }
 
 bool IsHex(const std::string& s) { return s.find_first_not_of("0123456789ABCDEFabcdef") == std::string::npos; }
@@ -145,6 +133,10 @@ std::string TermTable(const std::string& fixedPath) {
     table += "  // " + std::to_string(year) + "\n";
   }
   return notes + table;
+}
+
+void WriteFile(const std::string& path, const std::string& text) {
+  if (!hehun::tools::WriteIfChanged(path, text)) Fail("cannot write " + path);
 }
 
 }  // namespace

@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/generated_source.h"
+
 namespace {
 
 std::string g_file;  // the file being read, for messages
@@ -55,38 +57,6 @@ std::vector<std::vector<std::string>> ReadRows(const std::string& path, size_t c
   return rows;
 }
 
-std::string CppString(const std::string& s) {
-  std::string out = "\"";
-  for (unsigned char c : s) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\%03o", c);
-      out += buf;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
-}
-
-void WriteIfChanged(const std::string& path, const std::string& text) {
-  std::ifstream old(path, std::ios::binary);
-  if (old) {
-    std::stringstream ss;
-    ss << old.rdbuf();
-    if (ss.str() == text) return;
-  }
-  std::ofstream out(path, std::ios::binary);
-  out << text;
-  if (!out) {
-    std::cerr << "gen_divination: cannot write " << path << "\n";
-    std::exit(1);
-  }
-}
-
 size_t Count(const std::string& text, const std::string& part) {
   size_t n = 0;
   for (size_t p = text.find(part); p != std::string::npos; p = text.find(part, p + part.size())) ++n;
@@ -112,7 +82,7 @@ void Number81(const std::string& data, std::ostringstream& out) {
     Require(grades.count(r[2]) == 1, "unknown grade " + r[2]);
     auto type = types.find(r[3]);
     Require(type != types.end(), "unknown character type " + r[3]);
-    out << "    " << CppString(r[1] + "|" + r[2] + "|主人性格类型：[" + r[3] + "]，其具体表现为：" + type->second)
+    out << "    " << hehun::tools::CppString(r[1] + "|" + r[2] + "|主人性格类型：[" + r[3] + "]，其具体表现为：" + type->second)
         << ",\n";
   }
 }
@@ -129,7 +99,7 @@ void OmenPages(const std::string& data, std::ostringstream& out) {
     lastPage = page;
     auto [it, fresh] = titles.emplace(page, r[1]);
     Require(fresh || it->second == r[1], "one title per page");
-    out << "    {" << page << ", " << CppString(r[1]) << ", " << CppString(r[2]) << "},\n";
+    out << "    {" << page << ", " << hehun::tools::CppString(r[1]) << ", " << hehun::tools::CppString(r[2]) << "},\n";
   }
   Require(titles.size() == 7, "seven pages expected");
 }
@@ -144,7 +114,7 @@ void Conception(const std::string& data, std::ostringstream& out) {
     out << "    {" << r[0] << ", {";
     for (size_t m = 1; m <= 12; ++m) {
       Require(r[m] == "男" || r[m] == "女", "男 or 女 expected, found " + r[m]);
-      out << (m > 1 ? ", " : "") << CppString(r[m]);
+      out << (m > 1 ? ", " : "") << hehun::tools::CppString(r[m]);
     }
     out << "}},\n";
   }
@@ -156,8 +126,12 @@ void LetterTraits(const std::string& data, std::ostringstream& out) {
   out << kHeader;
   for (size_t i = 0; i < rows.size(); ++i) {
     Require(rows[i][0] == std::string(1, static_cast<char>('a' + i)), "letters must run from a to z in order");
-    out << "    " << CppString(rows[i][1]) << ",\n";
+    out << "    " << hehun::tools::CppString(rows[i][1]) << ",\n";
   }
+}
+
+void WriteTable(const std::string& path, const std::string& text) {
+  if (!hehun::tools::WriteIfChanged(path, text)) Fail("cannot write " + path);
 }
 
 }  // namespace
@@ -174,7 +148,7 @@ int main(int argc, char** argv) {
   for (const auto& [name, build] : tables) {
     std::ostringstream out;
     build(data, out);
-    WriteIfChanged(dir + "/" + name, out.str());
+    WriteTable(dir + "/" + name, out.str());
   }
   return 0;
 }

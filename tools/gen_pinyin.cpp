@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "refdb/gbk.h"
+#include "tools/generated_source.h"
 
 namespace {
 
@@ -137,16 +138,8 @@ void ReadDecompositions(const std::string& path, Readings& r) {
   }
 }
 
-void WriteIfChanged(const std::string& path, const std::string& text) {
-  std::ifstream old(path, std::ios::binary);
-  if (old) {
-    std::stringstream ss;
-    ss << old.rdbuf();
-    if (ss.str() == text) return;
-  }
-  std::ofstream out(path, std::ios::binary);
-  out << text;
-  if (!out) Fail("cannot write " + path);
+void WriteTable(const std::string& path, const std::string& text) {
+  if (!hehun::tools::WriteIfChanged(path, text)) Fail("cannot write " + path);
 }
 
 }  // namespace
@@ -210,6 +203,6 @@ int main(int argc, char** argv) {
   }
   out << "\n};\n";
   out << "inline constexpr int kPinyinIndexNonZero = " << nonZero << ";\n";
-  WriteIfChanged(argv[3], out.str());
+  WriteTable(argv[3], out.str());
   return 0;
 }

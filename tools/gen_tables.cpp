@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/generated_source.h"
+
 namespace {
 
 std::vector<std::string> DataLines(const std::string& path) {
@@ -31,36 +33,10 @@ std::vector<std::string> DataLines(const std::string& path) {
 }
 
 void WriteFile(const std::string& path, const std::string& text) {
-  // Rewrite only when changed, so that dependants are not rebuilt needlessly.
-  std::ifstream old(path, std::ios::binary);
-  if (old) {
-    std::stringstream ss;
-    ss << old.rdbuf();
-    if (ss.str() == text) return;
-  }
-  std::ofstream out(path, std::ios::binary);
-  out << text;
-  if (!out) {
+  if (!hehun::tools::WriteIfChanged(path, text)) {
     std::cerr << "gen_tables: cannot write " << path << "\n";
     std::exit(1);
   }
-}
-
-std::string CppString(const std::string& s) {
-  std::string out = "\"";
-  for (unsigned char c : s) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\%03o", c);
-      out += buf;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
 }
 
 int Lunar(const std::string& years, const std::string& minutes, const std::string& outdir) {
@@ -116,7 +92,7 @@ int Texts(const std::string& out, const std::vector<std::string>& files) {
     }
   }
   std::string text;
-  for (const auto& [index, s] : entries) text += "{" + std::to_string(index) + ", " + CppString(s) + "},\n";
+  for (const auto& [index, s] : entries) text += "{" + std::to_string(index) + ", " + hehun::tools::CppString(s) + "},\n";
   WriteFile(out, text);
   return 0;
 }
