@@ -7,21 +7,11 @@
 #include "almanac/almanac_view.h"
 #include "almanac/wedding_days.h"
 #include "calendar/date.h"
+#include "cli/stderr_messages.h"
 
 namespace hehun::cli {
 
 namespace {
-
-class ErrMessages : public Messages {
- public:
-  explicit ErrMessages(std::ostream& err) : err_(err) {}
-  void ShowInfo(std::string_view text) override { err_ << text << '\n'; }
-  void Notice(std::string_view text) override { err_ << text << '\n'; }
-  void ShowError(std::string_view text) override { err_ << text << '\n'; }
-
- private:
-  std::ostream& err_;
-};
 
 class Printed : public LineSink {
  public:
@@ -80,7 +70,7 @@ int AlmanacCommand(const std::vector<std::string>& args, std::istream&, std::ost
   } else {
     choice = {date.substr(0, d1), date.substr(d1 + 1, d2 - d1 - 1), date.substr(d2 + 1)};
   }
-  ErrMessages messages(err);
+  StderrMessages messages(err);
   RefDb db;
   std::string headline;
   Printed lines;
@@ -121,7 +111,7 @@ int WeddingDaysCommand(const std::vector<std::string>& args, std::istream&, std:
   }
   WeddingSearch search{Partner(options.at("--man"), "男方"), Partner(options.at("--woman"), "女方"),
                        option("--range", "三月以内"), option("--purpose", "结婚"), option("--kind", "宜")};
-  ErrMessages messages(err);
+  StderrMessages messages(err);
   RefDb db;
   Printed lines;
   if (!RunWeddingDaySearch(search, lines, messages, db, from)) return 1;

@@ -20,6 +20,7 @@
 #include "cli/cnday.h"
 #include "refdb/refdb.h"
 #include "refdb/text.h"
+#include "cli/stderr_messages.h"
 
 namespace hehun::cli {
 
@@ -119,18 +120,6 @@ int Pillars(const std::vector<std::string>&, std::istream& in, std::ostream& out
   out << text;
   return 0;
 }
-
-// Messages of the command line: every box becomes a line on standard error.
-class StderrMessages : public Messages {
- public:
-  explicit StderrMessages(std::ostream& err) : err_(err) {}
-  void ShowInfo(std::string_view text) override { err_ << text << '\n'; }
-  void Notice(std::string_view text) override { err_ << text << '\n'; }
-  void ShowError(std::string_view text) override { err_ << text << '\n'; }
-
- private:
-  std::ostream& err_;
-};
 
 // Options "--name value" after the subcommand; flags have no value.
 std::map<std::string, std::string> Options(const std::vector<std::string>& args, const std::vector<std::string>& flags) {

@@ -5,21 +5,11 @@
 #include "divination/number_divination.h"
 #include "divination/pinyin.h"
 #include "refdb/text.h"
+#include "cli/stderr_messages.h"
 
 namespace hehun::cli {
 
 namespace {
-
-class ErrMessages : public Messages {
- public:
-  explicit ErrMessages(std::ostream& err) : err_(err) {}
-  void ShowInfo(std::string_view text) override { err_ << text << '\n'; }
-  void Notice(std::string_view text) override { err_ << text << '\n'; }
-  void ShowError(std::string_view text) override { err_ << text << '\n'; }
-
- private:
-  std::ostream& err_;
-};
 
 class StreamSink : public LineSink {
  public:
@@ -44,7 +34,7 @@ int RunNumber(NumberKind kind, const char* usage, const std::vector<std::string>
     err << "号码最多" << texts.maxLength << "位：" << args[1] << '\n';
     return 1;
   }
-  ErrMessages messages(err);
+  StderrMessages messages(err);
   RefDb db;
   try {
     const auto result = RunNumberDivination(kind, args[1], db, messages);
