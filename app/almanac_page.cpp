@@ -29,14 +29,6 @@ QPlainTextEdit* MakeTextArea(QGroupBox* group, const char* objectName) {
   return memo;
 }
 
-QPushButton* MakePageButton(QWidget* page, const char* objectName, const QString& caption, const QRect& geometry) {
-  auto* button = new QPushButton(caption, page);
-  button->setObjectName(QString::fromLatin1(objectName));
-  button->setGeometry(geometry);
-  button->setCursor(Qt::PointingHandCursor);
-  return button;
-}
-
 }  // namespace
 
 AlmanacPage::AlmanacPage(QWidget* page, UiServices& services, PrintFn print)

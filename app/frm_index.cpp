@@ -226,15 +226,6 @@ QPlainTextEdit* TFrmIndex::MakeResultArea(QWidget* page, const char* objectName,
   return memo;
 }
 
-QPushButton* TFrmIndex::MakeButton(QWidget* page, const char* objectName, const QString& caption,
-                                   const QRect& geometry) {
-  auto* button = new QPushButton(caption, page);
-  button->setObjectName(QString::fromLatin1(objectName));
-  button->setGeometry(geometry);
-  button->setCursor(Qt::PointingHandCursor);
-  return button;
-}
-
 void TFrmIndex::BuildMarriagePage(QWidget* page) {
   MakeStrip(page, QRect(4, 4, 782, 70));
   struct RowNames {
@@ -270,9 +261,9 @@ void TFrmIndex::BuildMarriagePage(QWidget* page) {
     row.blood = MakeCombo(page, r.blood, QRect(665, y, 48, 24), BloodTypeItems(), false, -1);
   }
 
-  auto* run = MakeButton(page, "RzBitBtn2", QStringLiteral("测算"), QRect(716, 10, 68, 32));
-  auto* save = MakeButton(page, "RzBitBtn24", QStringLiteral("保存"), QRect(716, 46, 33, 23));
-  auto* print = MakeButton(page, "RzBitBtn4", QStringLiteral("打印"), QRect(751, 46, 33, 23));
+  auto* run = MakePageButton(page, "RzBitBtn2", QStringLiteral("测算"), QRect(716, 10, 68, 32));
+  auto* save = MakePageButton(page, "RzBitBtn24", QStringLiteral("保存"), QRect(716, 46, 33, 23));
+  auto* print = MakePageButton(page, "RzBitBtn4", QStringLiteral("打印"), QRect(751, 46, 33, 23));
   memoSuccess_ = MakeResultArea(page, "MemoSuccess", QRect(4, 80, 782, 372));
 
   connect(run, &QPushButton::clicked, this, &TFrmIndex::RzBitBtn2Click);
@@ -300,9 +291,9 @@ void TFrmIndex::BuildPersonalPage(QWidget* page) {
   minute2_ = MakeCombo(page, "CBFen2", QRect(534, y, 40, 24), NumberItems(0, 59), true, 0);
   MakeLabel(page, QStringLiteral("分"), QRect(575, y, 13, 24));
 
-  rzButton2_ = MakeButton(page, "RzButton2", QStringLiteral("八字分析"), QRect(592, 10, 82, 28));
-  auto* print = MakeButton(page, "RzBitBtn7", QStringLiteral("打印"), QRect(680, 10, 50, 28));
-  auto* save = MakeButton(page, "RzBitBtn8", QStringLiteral("保存"), QRect(734, 10, 50, 28));
+  rzButton2_ = MakePageButton(page, "RzButton2", QStringLiteral("八字分析"), QRect(592, 10, 82, 28));
+  auto* print = MakePageButton(page, "RzBitBtn7", QStringLiteral("打印"), QRect(680, 10, 50, 28));
+  auto* save = MakePageButton(page, "RzBitBtn8", QStringLiteral("保存"), QRect(734, 10, 50, 28));
   memo1_ = MakeResultArea(page, "Memo1", QRect(4, 50, 782, 402));
 
   connect(rzButton2_, &QPushButton::clicked, this, &TFrmIndex::RzButton2Click);

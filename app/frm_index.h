@@ -108,7 +108,6 @@ class TFrmIndex : public QWidget {
   void ShowReportArea();
   hehun::Ymd TodayYmd() const;
   QPlainTextEdit* MakeResultArea(QWidget* page, const char* objectName, const QRect& geometry);
-  QPushButton* MakeButton(QWidget* page, const char* objectName, const QString& caption, const QRect& geometry);
   void DeleteLockFiles() const;
 
   std::unique_ptr<UiServices> ownServices_;

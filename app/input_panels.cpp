@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -75,6 +76,14 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry) {
   label->setGeometry(geometry);
   label->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
   return label;
+}
+
+QPushButton* MakePageButton(QWidget* parent, const char* objectName, const QString& caption, const QRect& geometry) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(objectName));
+  button->setGeometry(geometry);
+  button->setCursor(Qt::PointingHandCursor);
+  return button;
 }
 
 QLabel* MakeCaptionPanel(QWidget* parent, const char* objectName, const QString& text, const QRect& geometry) {

@@ -9,6 +9,7 @@
 
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QLineEdit;
 class QWidget;
 
@@ -32,6 +33,8 @@ QLineEdit* MakeNameBox(QWidget* parent, const char* objectName, const QRect& geo
 // Cuts the text of `edit` to `bytes` GBK bytes whenever it grows longer.
 void LimitGbkBytes(QLineEdit* edit, int bytes);
 QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry);
+// A push button of a page (run, save, print), with the hand cursor.
+QPushButton* MakePageButton(QWidget* parent, const char* objectName, const QString& caption, const QRect& geometry);
 // The coloured caption panel at the head of a row.
 QLabel* MakeCaptionPanel(QWidget* parent, const char* objectName, const QString& text, const QRect& geometry);
 

@@ -10,21 +10,10 @@
 
 #include "almanac/wedding_days.h"
 #include "app/appearance.h"
+#include "app/input_panels.h"
 #include "app/ui_services.h"
 
 namespace hehun::ui {
-
-namespace {
-
-QPushButton* MakePageButton(QWidget* page, const char* objectName, const QString& caption, const QRect& geometry) {
-  auto* button = new QPushButton(caption, page);
-  button->setObjectName(QString::fromLatin1(objectName));
-  button->setGeometry(geometry);
-  button->setCursor(Qt::PointingHandCursor);
-  return button;
-}
-
-}  // namespace
 
 WeddingPage::WeddingPage(QWidget* page, UiServices& services, ResultFn save, ResultFn print,
                          std::function<QDate()> today)
