@@ -87,7 +87,7 @@ void LoadShenshaRules(std::string_view fileName, ShenshaBuffer& buffer) {
   buffer.clear();
   const auto path = DataDir() / "shensha" / std::string(fileName);
   std::ifstream in(path, std::ios::binary);
-  if (!in) throw UserError("无法打开文件“" + path.string() + "”。");
+  if (!in) throw UserError("无法打开神煞规则文件“" + path.string() + "”，请重新安装本软件。");
   std::stringstream ss;
   ss << in.rdbuf();
   const std::string text = gbk::ToUtf8(ss.str());
