@@ -395,6 +395,8 @@ void HardeningTest::hostileInput_data() {
       QStringLiteral("男方的出生日期1899-06-15超出可计算的范围（1900年1月31日至2100年12月31日），请重新输入。"));
   row("marriage, negative year", "marriage", {"SYear=-1990"},
       QStringLiteral("男方的出生日期“-1990-6-15”不是有效的日期，请重新输入。"));
+  row("marriage, pasted very long year", "marriage", {"SYear=" + QString(3000, QLatin1Char('7'))},
+      QStringLiteral("男方的出生日期“777777777777777777777777…”不是有效的日期，请重新输入。"));
   row("marriage, typed hour 25", "marriage", {"Shour=25"}, QStringLiteral("男方的出生时辰“25”无法识别，请从列表中选择。"));
   row("marriage, minute of letters", "marriage", {"CBFen=ab"},
       QStringLiteral("男方的出生分钟“ab”不是有效的数字，请重新输入。"));
