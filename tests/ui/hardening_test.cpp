@@ -474,15 +474,14 @@ void HardeningTest::hostileInput() {
     host = w.findChild<TFrm_SJcs*>();
   }
   QVERIFY(run);
-  const auto snapshot = [&] {
+  // What a dialog shows: the texts of all its labels.
+  const auto labels = [&] {
     QString text;
-    if (host != &w) {
-      for (auto* label : host->findChildren<QLabel*>()) text += label->text() + QLatin1Char('\n');
-      return text;
-    }
-    return run(0);
+    for (auto* label : host->findChildren<QLabel*>()) text += label->text() + QLatin1Char('\n');
+    return text;
   };
-  const QString before = host == &w ? run(0) : (run(0), snapshot());
+  QString before = run(0);
+  if (host != &w) before = labels();
   QVERIFY2(fake.errors.isEmpty() && fake.infos.isEmpty(), qPrintable((fake.errors + fake.infos).join('\n')));
 
   for (const QString& c : controls) {
@@ -504,7 +503,7 @@ void HardeningTest::hostileInput() {
     if (f == QLatin1String("wedding days")) Click(w, "RzBitBtn32"), after = Memo(w, "Memo2");
   } else {
     Click(*host, "RzBitBtn1");
-    after = snapshot();
+    after = labels();
   }
   const QStringList boxes = fake.errors + fake.infos;
   if (message.isEmpty()) {
