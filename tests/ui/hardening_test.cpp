@@ -199,6 +199,21 @@ const std::vector<Feature>& Features() {
            rows << Find<QLabel>(*d, QString::fromLatin1(label))->text();
          return rows.join(QLatin1Char('\n'));
        }},
+      {"qq number",
+       [](TFrmIndex& w, int v) {
+         auto* d = DialogOf<TFrmQQhm>(w, [&] { return new TFrmQQhm(&w); });
+         Find<QLineEdit>(*d, QStringLiteral("edtmun"))->setText(v ? QStringLiteral("123456") : QStringLiteral("88"));
+         Click(*d, "RzBitBtn1");
+         return Find<QLabel>(*d, QStringLiteral("RzLabel9"))->text() + "\n" +
+                Find<QLabel>(*d, QStringLiteral("RzLabel8"))->text();
+       }},
+      {"nickname",
+       [](TFrmIndex& w, int v) {
+         auto* d = DialogOf<TFrmWangming>(w, [&] { return new TFrmWangming(&w); });
+         Find<QLineEdit>(*d, QStringLiteral("edtmun"))->setText(v ? QStringLiteral("张三") : QStringLiteral("ABC"));
+         Click(*d, "RzBitBtn1");
+         return Find<QLabel>(*d, QStringLiteral("RzLabel8"))->text();
+       }},
       {"zodiac matching",
        [](TFrmIndex& w, int v) {
          auto* d = DialogOf<TFrmSxpd>(w, [&] { return new TFrmSxpd(&w); });
