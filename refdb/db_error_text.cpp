@@ -24,7 +24,9 @@ std::string NameAfter(std::string_view message, std::string_view prefix) {
 std::string DatabaseOpenErrorText(const std::filesystem::path& path) {
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) return "找不到数据库文件" + Quoted(path) + "，" + std::string(kReinstall);
-  if (std::filesystem::is_regular_file(path, ec) && std::filesystem::file_size(path, ec) == 0)
+  if (!std::filesystem::is_regular_file(path, ec))
+    return "数据库文件" + Quoted(path) + "不是普通文件，无法读取，" + std::string(kReinstall);
+  if (std::filesystem::file_size(path, ec) == 0)
     return "数据库文件" + Quoted(path) + "已损坏，或不是本软件的数据库文件（文件是空的），" + std::string(kReinstall);
   return "无法读取数据库文件" + Quoted(path) + "，请检查该文件是否存在并且可以读取。";
 }

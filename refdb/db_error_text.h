@@ -9,7 +9,8 @@ struct sqlite3;
 
 namespace hehun {
 
-// The file could not be opened (it is missing, empty, or cannot be read).
+// The file could not be opened (it is missing, empty, not a plain file, or
+// cannot be read).
 std::string DatabaseOpenErrorText(const std::filesystem::path& path);
 // A statement failed on an open file: a damaged file, one that is no
 // database, a missing table or column, or another error of the engine.

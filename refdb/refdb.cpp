@@ -65,8 +65,12 @@ RefDb::Connection* RefDb::Open(RefFile file, std::string& error) {
   const std::filesystem::path file_path = dir_ / RefFileName(file);
   const std::string path = file_path.string();
   // An empty file would read as a database without tables: it is damaged.
+  // Anything but a plain file (a folder, a named pipe that would block the
+  // program) cannot be read.
   std::error_code ec;
-  if (std::filesystem::is_regular_file(file_path, ec) && std::filesystem::file_size(file_path, ec) == 0) {
+  const auto status = std::filesystem::status(file_path, ec);
+  if ((std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) ||
+      (std::filesystem::is_regular_file(status) && std::filesystem::file_size(file_path, ec) == 0)) {
     error = DatabaseOpenErrorText(file_path);
     return nullptr;
   }

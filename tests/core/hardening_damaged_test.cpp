@@ -77,6 +77,9 @@ std::string Broken(const std::string& file) {
 std::string EmptyFile(const std::string& file) {
   return "数据库文件“{dir}/" + file + "”已损坏，或不是本软件的数据库文件（文件是空的），请重新安装本软件。";
 }
+std::string NotAFile(const std::string& file) {
+  return "数据库文件“{dir}/" + file + "”不是普通文件，无法读取，请重新安装本软件。";
+}
 std::string NoTable(const std::string& file, const std::string& table) {
   return "数据库文件“{dir}/" + file + "”缺少数据表“" + table + "”，请重新安装本软件。";
 }
@@ -136,9 +139,17 @@ const std::vector<Damage>& Damages() {
        {{"zodiacmatch", {1, Output::kNone, NoTable("BookFile.dll", "sxpd")}}}},
       {"BookFile.dll without aiqing", [](Installation& i) { i.DropTable("BookFile.dll", "aiqing"); },
        {{"star", {2, Output::kNone, ""}}}},
+      {"BookFile.dll a folder", [](Installation& i) { i.Remove("BookFile.dll"), i.MakeFolder("BookFile.dll"); },
+       BookFileUnreadable(NotAFile("BookFile.dll"))},
+      {"Tgcode.dll a named pipe", [](Installation& i) { i.Remove("Tgcode.dll"), i.MakePipe("Tgcode.dll"); },
+       TgcodeUnreadable(NotAFile("Tgcode.dll"))},
       {"shensha/ missing", [](Installation& i) { i.Remove("shensha"); }, ShenshaUnreadable("niangan.txt")},
       {"shensha/rizhu.txt missing", [](Installation& i) { i.Remove("shensha/rizhu.txt"); },
        ShenshaUnreadable("rizhu.txt")},
+      {"shensha/rizhu.txt a folder", [](Installation& i) { i.Remove("shensha/rizhu.txt"), i.MakeFolder("shensha/rizhu.txt"); },
+       ShenshaUnreadable("rizhu.txt")},
+      {"shensha/yuezhi.txt a named pipe", [](Installation& i) { i.Remove("shensha/yuezhi.txt"), i.MakePipe("shensha/yuezhi.txt"); },
+       ShenshaUnreadable("yuezhi.txt")},
       {"shensha/rizhu.txt empty", [](Installation& i) { i.Empty("shensha/rizhu.txt"); },
        {{"marriage", {0, Output::kGaps, ""}}, {"personal", {0, Output::kGaps, ""}}}},
       {"shensha/nianzhi.txt not GBK",

@@ -1,6 +1,7 @@
 #include "hardening_support.h"
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdint>
@@ -29,6 +30,15 @@ void Installation::Truncate(const std::string& name) {
 
 void Installation::Replace(const std::string& name, const std::string& bytes) {
   std::ofstream(dir() / name, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+void Installation::MakeFolder(const std::string& name) {
+  fs::create_directories(dir() / name);
+  std::ofstream(dir() / name / "inside.txt") << "x";
+}
+
+void Installation::MakePipe(const std::string& name) {
+  if (mkfifo((dir() / name).c_str(), 0600) != 0) throw std::runtime_error("cannot make a pipe");
 }
 
 void Installation::DropTable(const std::string& database, const std::string& table) {
@@ -70,7 +80,8 @@ CliRun RunCli(const fs::path& program, const std::vector<std::string>& args, con
   {
     std::ofstream(io.path() / "in.txt", std::ios::binary) << input;
   }
-  std::string cmd = Quoted(program.string());
+  // A run that hangs is stopped after a minute (status 124) and fails.
+  std::string cmd = "timeout 60 " + Quoted(program.string());
   for (const auto& a : args) cmd += " " + Quoted(a);
   cmd += " < " + Quoted((io.path() / "in.txt").string()) + " > " + Quoted((io.path() / "out.txt").string()) +
          " 2> " + Quoted((io.path() / "err.txt").string());

@@ -24,6 +24,9 @@ class Installation {
   void Empty(const std::string& name);
   void Truncate(const std::string& name);
   void Replace(const std::string& name, const std::string& bytes);
+  // Puts a folder (with a file inside) or a named pipe in the place of a file.
+  void MakeFolder(const std::string& name);
+  void MakePipe(const std::string& name);
   // Drops one table of a database copy.
   void DropTable(const std::string& database, const std::string& table);
 
