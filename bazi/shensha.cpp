@@ -1,5 +1,6 @@
 #include "bazi/shensha.h"
 
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <optional>
@@ -86,10 +87,18 @@ ShenshaRuleLine ParseShenshaRuleLine(std::string_view line) {
 void LoadShenshaRules(std::string_view fileName, ShenshaBuffer& buffer) {
   buffer.clear();
   const auto path = DataDir() / "shensha" / std::string(fileName);
+  const auto unreadable = [&] {
+    return UserError("无法打开神煞规则文件“" + path.string() + "”，请重新安装本软件。");
+  };
+  // Only a plain file is read: a folder cannot be, and a named pipe would
+  // block the program.
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) throw unreadable();
   std::ifstream in(path, std::ios::binary);
-  if (!in) throw UserError("无法打开文件“" + path.string() + "”。");
+  if (!in) throw unreadable();
   std::stringstream ss;
   ss << in.rdbuf();
+  if (in.bad()) throw unreadable();
   const std::string text = gbk::ToUtf8(ss.str());
   std::istringstream lines(text);
   std::string line;

@@ -105,7 +105,7 @@ std::string FormatDateTime(DateValue value) {
 
 DateValue ParseDateText(std::string_view text) {
   const std::string t = Trim(text);
-  const auto fail = [&]() -> DateValue { throw ConversionError("“" + std::string(text) + "”不是有效的日期"); };
+  const auto fail = [&]() -> DateValue { throw ConversionError(QuoteTyped(text) + "不是有效的日期"); };
   size_t a = t.find('-');
   if (a == std::string::npos) return fail();
   size_t b = t.find('-', a + 1);
@@ -133,13 +133,13 @@ DateValue ParseDateTimeText(std::string_view text) {
   const bool ok = text.size() == 19 && text[4] == '-' && text[7] == '-' && text[10] == ' ' && text[13] == ':' &&
                   text[16] == ':' && digits(0, 4, y) && digits(5, 2, mo) && digits(8, 2, d) && digits(11, 2, h) &&
                   digits(14, 2, mi) && digits(17, 2, s) && IsValidYmd(y, mo, d) && h <= 23 && mi <= 59 && s <= 59;
-  if (!ok) throw ConversionError("“" + std::string(text) + "”不是有效的日期时间");
+  if (!ok) throw ConversionError(QuoteTyped(text) + "不是有效的日期时间");
   return EncodeDateTime(y, mo, d, h, mi, s);
 }
 
 int ParseIntText(std::string_view text) {
   int v = 0;
-  if (!ParseIntPart(Trim(text), v)) throw ConversionError("“" + std::string(text) + "”不是有效的整数");
+  if (!ParseIntPart(Trim(text), v)) throw ConversionError(QuoteTyped(text) + "不是有效的整数");
   return v;
 }
 

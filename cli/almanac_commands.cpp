@@ -46,7 +46,7 @@ BirthRowTexts Partner(const std::string& value, const std::string& side) {
   }
   if (parts.size() != 1) throw UserError("“" + value + "”应为 [姓名,]YYYY-MM-DD[,lunar]");
   const std::string& date = parts[0];
-  const size_t d1 = date.find('-'), d2 = d1 == std::string::npos ? d1 : date.find('-', d1 + 1);
+  const size_t d1 = date.find('-', 1), d2 = d1 == std::string::npos ? d1 : date.find('-', d1 + 1);
   if (d2 == std::string::npos) throw UserError("“" + date + "”应为 YYYY-MM-DD");
   row.year = date.substr(0, d1);
   row.month = date.substr(d1 + 1, d2 - d1 - 1);
@@ -62,7 +62,7 @@ int AlmanacCommand(const std::vector<std::string>& args, std::istream&, std::ost
     return 2;
   }
   const std::string& date = args[1];
-  const size_t d1 = date.find('-'), d2 = d1 == std::string::npos ? d1 : date.find('-', d1 + 1);
+  const size_t d1 = date.find('-', 1), d2 = d1 == std::string::npos ? d1 : date.find('-', d1 + 1);
   AlmanacChoice choice;
   if (d2 == std::string::npos) {
     choice.year = date;  // not a date: refused with the page's message

@@ -182,7 +182,7 @@ BirthRowTexts RowOfOption(const std::string& value) {
   row.name = parts[0];
   row.calendarIndex = parts.size() == 4 ? 1 : 0;
   const std::string& date = parts[1];
-  const size_t d1 = date.find('-'), d2 = date.find('-', d1 == std::string::npos ? 0 : d1 + 1);
+  const size_t d1 = date.find('-', 1), d2 = date.find('-', d1 == std::string::npos ? 0 : d1 + 1);
   if (d1 == std::string::npos || d2 == std::string::npos) throw UserError("“" + date + "”应为 YYYY-MM-DD");
   row.year = WithoutLeadingZeros(date.substr(0, d1));
   row.month = WithoutLeadingZeros(date.substr(d1 + 1, d2 - d1 - 1));

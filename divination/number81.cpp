@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "refdb/messages.h"
+#include "refdb/text.h"
 
 namespace hehun {
 
@@ -25,7 +26,7 @@ std::int64_t ParseInt64Text(std::string_view text) {
   std::int64_t value = 0;
   const auto r = std::from_chars(b, e, value);
   if (text.empty() || r.ec != std::errc() || r.ptr != e)
-    throw ConversionError("“" + std::string(text) + "”不是有效的整数");
+    throw ConversionError(QuoteTyped(text) + "不是有效的整数");
   return value;
 }
 

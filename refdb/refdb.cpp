@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 
+#include "refdb/db_error_text.h"
 #include "refdb/text.h"
 
 namespace hehun {
@@ -61,17 +62,28 @@ RefDb::Connection* RefDb::Open(RefFile file, std::string& error) {
   auto& slot = connections_[static_cast<int>(file)];
   if (slot) return slot.get();
   auto conn = std::make_unique<Connection>();
-  const std::string path = (dir_ / RefFileName(file)).string();
+  const std::filesystem::path file_path = dir_ / RefFileName(file);
+  const std::string path = file_path.string();
+  // An empty file would read as a database without tables: it is damaged.
+  // Anything but a plain file (a folder, a named pipe that would block the
+  // program) cannot be read.
+  std::error_code ec;
+  const auto status = std::filesystem::status(file_path, ec);
+  if ((std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) ||
+      (std::filesystem::is_regular_file(status) && std::filesystem::file_size(file_path, ec) == 0)) {
+    error = DatabaseOpenErrorText(file_path);
+    return nullptr;
+  }
   // Read-only and without the create flag: a missing file fails instead of
   // being created empty, and the file is never changed.
   int rc = sqlite3_open_v2(path.c_str(), &conn->db, SQLITE_OPEN_READONLY, nullptr);
   if (rc != SQLITE_OK) {
-    error = "无法打开数据库文件 " + path + "：" + (conn->db ? sqlite3_errmsg(conn->db) : sqlite3_errstr(rc));
+    error = DatabaseOpenErrorText(file_path);
     return nullptr;
   }
   // One read transaction for the whole action, so every lookup sees one state.
   if (sqlite3_exec(conn->db, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK) {
-    error = std::string("数据库错误：") + sqlite3_errmsg(conn->db);
+    error = DatabaseErrorText(file_path, conn->db);
     return nullptr;
   }
   slot = std::move(conn);
@@ -91,7 +103,7 @@ bool RefDb::TryRows(RefFile file, std::string_view sql, const std::vector<Param>
     sqlite3_clear_bindings(stmt);
   } else {
     if (sqlite3_prepare_v2(conn->db, sql.data(), static_cast<int>(sql.size()), &stmt, nullptr) != SQLITE_OK) {
-      error = std::string("数据库错误：") + sqlite3_errmsg(conn->db);
+      error = DatabaseErrorText(dir_ / RefFileName(file), conn->db);
       return false;
     }
     conn->statements.emplace(std::string(sql), stmt);
@@ -124,7 +136,7 @@ bool RefDb::TryRows(RefFile file, std::string_view sql, const std::vector<Param>
     rows.push_back(std::move(row));
   }
   if (rows.size() < maxRows && rc != SQLITE_DONE) {
-    error = std::string("数据库错误：") + sqlite3_errmsg(conn->db);
+    error = DatabaseErrorText(dir_ / RefFileName(file), conn->db);
     sqlite3_reset(stmt);
     rows.clear();
     return false;

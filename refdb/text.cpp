@@ -73,4 +73,10 @@ std::string ReplaceAll(std::string text, std::string_view from, std::string_view
   return text;
 }
 
+std::string QuoteTyped(std::string_view typed) {
+  constexpr int kShown = 24;
+  if (Utf8Length(typed) <= kShown) return "“" + std::string(typed) + "”";
+  return "“" + Utf8Mid(typed, 0, kShown) + "…”";
+}
+
 }  // namespace hehun

@@ -30,4 +30,9 @@ bool Contains(std::string_view text, std::string_view part);
 // Replaces every occurrence of `from` by `to`.
 std::string ReplaceAll(std::string text, std::string_view from, std::string_view to);
 
+// A typed text as a message quotes it: between Chinese quotation marks, cut
+// to its first 24 characters and "…" when longer, so that a long pasted text
+// does not flood the message box.
+std::string QuoteTyped(std::string_view typed);
+
 }  // namespace hehun

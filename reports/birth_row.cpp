@@ -15,7 +15,7 @@ int FieldNumber(std::string_view text, const std::string& field) {
   try {
     return ParseIntText(text);
   } catch (const ConversionError&) {
-    throw ConversionError(field + "“" + std::string(text) + "”不是有效的数字，请重新输入。");
+    throw ConversionError(field + QuoteTyped(text) + "不是有效的数字，请重新输入。");
   }
 }
 
@@ -58,9 +58,9 @@ RowCheck ReadBirthRow(const BirthRowTexts& t, const BirthRowMessages& m, std::st
     const LunarDate lunar{FieldNumber(year, of("出生年")), FieldNumber(month, of("出生月")),
                           FieldNumber(day, of("出生日")), false};
     if (lunar.Month < 1 || lunar.Month > 12)
-      throw ConversionError(of("农历出生月") + "“" + month + "”应在1到12之间，请重新输入。");
+      throw ConversionError(of("农历出生月") + QuoteTyped(month) + "应在1到12之间，请重新输入。");
     if (lunar.Day < 1 || lunar.Day > 30)
-      throw ConversionError(of("农历出生日") + "“" + day + "”应在1到30之间，请重新输入。");
+      throw ConversionError(of("农历出生日") + QuoteTyped(day) + "应在1到30之间，请重新输入。");
     date = LunarToSolar(lunar);
     if (date == NoSolarDate())
       throw ConversionError(of("农历出生日期") + year + "年" + month + "月" + day +
@@ -77,7 +77,7 @@ RowCheck ReadBirthRow(const BirthRowTexts& t, const BirthRowMessages& m, std::st
     try {
       date = ParseDateText(r.dateText);
     } catch (const ConversionError&) {
-      throw ConversionError(of("出生日期") + "“" + r.dateText + "”不是有效的日期，请重新输入。");
+      throw ConversionError(of("出生日期") + QuoteTyped(r.dateText) + "不是有效的日期，请重新输入。");
     }
   }
   if (date < kFirstDate || date > kLastDate)
@@ -91,9 +91,9 @@ RowCheck ReadBirthRow(const BirthRowTexts& t, const BirthRowMessages& m, std::st
   if (checkTime) {
     const int hourValue = r.hourNumber.empty() ? -1 : FieldNumber(r.hourNumber, of("出生时辰"));
     if (hourValue < 0 || hourValue > 23)
-      throw ConversionError(of("出生时辰") + "“" + hour + "”无法识别，请从列表中选择。");
+      throw ConversionError(of("出生时辰") + QuoteTyped(hour) + "无法识别，请从列表中选择。");
     const int minute = FieldNumber(Trim(t.minute), of("出生分钟"));
-    if (minute < 0 || minute > 59) throw ConversionError(of("出生分钟") + "“" + t.minute + "”应在0到59之间。");
+    if (minute < 0 || minute > 59) throw ConversionError(of("出生分钟") + QuoteTyped(t.minute) + "应在0到59之间。");
   }
   row = r;
   return RowCheck::kOk;

@@ -1,0 +1,645 @@
+// The windows in damaged installations and under hostile input: every page
+// and dialog either shows its result, keeps what it showed before, or shows
+// a clear message, as its feature prescribes; nothing crashes. The closing
+// sequence survives a folder where the lock files cannot be deleted, and no
+// window ever changes the reference databases.
+#include <sqlite3.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCryptographicHash>
+#include <QDirIterator>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <filesystem>
+#include <functional>
+#include <map>
+
+#include "app/appearance.h"
+#include "app/divination_dialogs.h"
+#include "app/frm_date.h"
+#include "app/frm_index.h"
+#include "app/frm_sxpd.h"
+#include "app/ui_services.h"
+#include "refdb/refdb.h"
+
+using namespace hehun::ui;
+namespace fs = std::filesystem;
+
+namespace {
+
+const QDate kToday(2024, 3, 5);
+
+class FakeServices : public UiServices {
+ public:
+  void ShowInfo(QWidget*, const QString& text) override { infos << text; }
+  void Notice(QWidget*, const QString& text) override { notices << text; }
+  void ShowError(QWidget*, const QString& text) override { errors << text; }
+  QString ChooseSaveFile(QFileDialog*) override { return {}; }
+  bool ChoosePrinter(QWidget*, QPrinter&) override { return false; }
+  void OpenUrl(const QUrl&) override {}
+  void Clear() { infos.clear(), notices.clear(), errors.clear(); }
+  QStringList infos, notices, errors;
+};
+
+template <class W>
+W* Find(QWidget& window, const QString& name) {
+  W* w = window.findChild<W*>(name);
+  if (w == nullptr) qFatal("no control %s", qPrintable(name));
+  return w;
+}
+
+void Click(QWidget& w, const char* name) { Find<QAbstractButton>(w, QString::fromLatin1(name))->click(); }
+void SetText(QWidget& w, const char* name, const QString& text) {
+  if (auto* edit = w.findChild<QLineEdit*>(QString::fromLatin1(name)); edit && !qobject_cast<QComboBox*>(edit->parent()))
+    edit->setText(text);
+  else
+    Find<QComboBox>(w, QString::fromLatin1(name))->setCurrentText(text);
+}
+void SetIndex(QWidget& w, const char* name, int index) { Find<QComboBox>(w, QString::fromLatin1(name))->setCurrentIndex(index); }
+QString Memo(QWidget& w, const char* name) { return Find<QPlainTextEdit>(w, QString::fromLatin1(name))->toPlainText(); }
+
+// Points the core at a data folder for as long as the object lives.
+struct DataDir {
+  explicit DataDir(const QString& dir) { hehun::SetDataDirOverride(dir.toStdString()); }
+  ~DataDir() { hehun::SetDataDirOverride({}); }
+};
+
+// A copy of the data beside the program, to be damaged.
+struct DataCopy {
+  QTemporaryDir dir;
+  DataCopy() {
+    const fs::path bin = QCoreApplication::applicationDirPath().toStdString();
+    const fs::path to = dir.path().toStdString();
+    for (const char* db : {"BookFile.dll", "Tgcode.dll"}) fs::copy_file(bin / db, to / db);
+    fs::copy(bin / "shensha", to / "shensha", fs::copy_options::recursive);
+  }
+  fs::path Path(const char* name) const { return fs::path(dir.path().toStdString()) / name; }
+  void Damage(const QString& how) {
+    const QStringList parts = how.split(QLatin1Char(' '));
+    const QByteArray file = parts[0].toUtf8();
+    const QString what = parts[1];
+    if (what == QLatin1String("missing")) {
+      fs::remove_all(Path(file.constData()));
+    } else if (what == QLatin1String("empty")) {
+      fs::resize_file(Path(file.constData()), 0);
+    } else if (what == QLatin1String("garbage")) {
+      QFile f(QString::fromStdString(Path(file.constData()).string()));
+      if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) qFatal("cannot damage");
+      f.write(QByteArray(3000, 'x'));
+    } else if (what == QLatin1String("without")) {
+      sqlite3* db = nullptr;
+      const std::string path = Path(file.constData()).string();
+      sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+      const std::string sql = "DROP TABLE " + parts[2].toStdString();
+      if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) qFatal("cannot drop");
+      sqlite3_close(db);
+    }
+  }
+  // Every file with its checksum.
+  std::map<QString, QByteArray> Fingerprint() const {
+    std::map<QString, QByteArray> prints;
+    QDirIterator it(dir.path(), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+      const QString path = it.next();
+      QFile f(path);
+      prints[path] = f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256)
+                                                 : QByteArray("folder");
+    }
+    return prints;
+  }
+};
+
+// One feature of the windows: `run` performs it with input 0 or 1 and
+// returns what the user then sees.
+struct Feature {
+  const char* name;
+  std::function<QString(TFrmIndex&, int)> run;
+};
+
+template <class D>
+D* DialogOf(TFrmIndex& w, const std::function<D*()>& make) {
+  D* d = w.findChild<D*>();
+  if (d == nullptr) {
+    d = make();
+    d->show();
+  }
+  return d;
+}
+
+const std::vector<Feature>& Features() {
+  static const std::vector<Feature> features = {
+      {"marriage",
+       [](TFrmIndex& w, int v) {
+         SetText(w, "Xing", v ? QStringLiteral("王强") : QStringLiteral("张明"));
+         SetText(w, "SYear", "1990"), SetText(w, "SMonth", "6"), SetText(w, "Sday", "15");
+         SetText(w, "Shour", QStringLiteral("午 11")), SetText(w, "CBFen", "30");
+         SetText(w, "Xing3", QStringLiteral("李芳"));
+         SetIndex(w, "ComDate3", 1);
+         SetText(w, "SYear3", "1992"), SetText(w, "SMonth3", "3"), SetText(w, "Sday3", "8");
+         SetText(w, "Shour3", QStringLiteral("卯 6")), SetText(w, "CBFen3", "5");
+         Click(w, "RzBitBtn2");
+         return Memo(w, "MemoSuccess");
+       }},
+      {"personal",
+       [](TFrmIndex& w, int v) {
+         // The page button clears the result: pressed only to change the mode.
+         if (Find<QPushButton>(w, QStringLiteral("RzButton2"))->text() != QStringLiteral("八字分析")) Click(w, "RzToolButton1");
+         SetText(w, "Xing2", v ? QStringLiteral("陈静") : QStringLiteral("张明"));
+         SetText(w, "SYear2", "1988"), SetText(w, "SMonth2", "4"), SetText(w, "Sday2", "21");
+         SetText(w, "Shour2", QStringLiteral("辰 8"));
+         Click(w, "RzButton2");
+         return Memo(w, "Memo1");
+       }},
+      {"star sign",
+       [](TFrmIndex& w, int v) {
+         if (Find<QPushButton>(w, QStringLiteral("RzButton2"))->text() == QStringLiteral("八字分析")) Click(w, "RzToolButton3");
+         SetText(w, "Xing2", QStringLiteral("李芳"));
+         SetText(w, "SYear2", "1992"), SetText(w, "SMonth2", v ? "8" : "3"), SetText(w, "Sday2", "8");
+         Click(w, "RzButton2");
+         return Memo(w, "Memo1");
+       }},
+      {"almanac",
+       [](TFrmIndex& w, int v) {
+         SetText(w, "SlYear", "2024"), SetText(w, "SlMonth", v ? "05" : "03"), SetText(w, "Slday", "01");
+         Click(w, "BtnHuangli");
+         return Find<QLabel>(w, QStringLiteral("Label61"))->text() + "\n" + Memo(w, "MemoHuangli");
+       }},
+      {"wedding days",
+       [](TFrmIndex& w, int v) {
+         SetText(w, "xing11", QStringLiteral("张明"));
+         SetText(w, "Year1", "1990"), SetText(w, "Month1", "5"), SetText(w, "Day1", "1");
+         SetText(w, "xing22", QStringLiteral("李芳"));
+         SetText(w, "Year2", "1992"), SetText(w, "Month2", "10"), SetText(w, "Day2", "12");
+         SetText(w, "SYear22", v ? QStringLiteral("三月以内") : QStringLiteral("一月以内"));
+         Click(w, "RzBitBtn32");
+         return Memo(w, "Memo2");
+       }},
+      {"encyclopedia",
+       [](TFrmIndex& w, int v) {
+         Click(w, v ? "RzBitBtn9" : "RzBitBtn6");
+         return Memo(w, "MemoBk");
+       }},
+      {"mobile number",
+       [](TFrmIndex& w, int v) {
+         auto* d = DialogOf<TFrm_SJcs>(w, [&] { return new TFrm_SJcs(&w); });
+         Find<QLineEdit>(*d, QStringLiteral("edtmun"))->setText(v ? QStringLiteral("13912345601") : QStringLiteral("13812345678"));
+         Click(*d, "RzBitBtn1");
+         QStringList rows;
+         for (const char* label : {"RzLabel11", "RzLabel10", "RzLabel9", "RzLabel8"})
+           rows << Find<QLabel>(*d, QString::fromLatin1(label))->text();
+         return rows.join(QLatin1Char('\n'));
+       }},
+      {"qq number",
+       [](TFrmIndex& w, int v) {
+         auto* d = DialogOf<TFrmQQhm>(w, [&] { return new TFrmQQhm(&w); });
+         Find<QLineEdit>(*d, QStringLiteral("edtmun"))->setText(v ? QStringLiteral("123456") : QStringLiteral("88"));
+         Click(*d, "RzBitBtn1");
+         return Find<QLabel>(*d, QStringLiteral("RzLabel9"))->text() + "\n" +
+                Find<QLabel>(*d, QStringLiteral("RzLabel8"))->text();
+       }},
+      {"nickname",
+       [](TFrmIndex& w, int v) {
+         auto* d = DialogOf<TFrmWangming>(w, [&] { return new TFrmWangming(&w); });
+         Find<QLineEdit>(*d, QStringLiteral("edtmun"))->setText(v ? QStringLiteral("张三") : QStringLiteral("ABC"));
+         Click(*d, "RzBitBtn1");
+         return Find<QLabel>(*d, QStringLiteral("RzLabel8"))->text();
+       }},
+      {"zodiac matching",
+       [](TFrmIndex& w, int v) {
+         auto* d = DialogOf<TFrmSxpd>(w, [&] { return new TFrmSxpd(&w); });
+         d->WomanList()->setCurrentIndex(1);
+         d->ManList()->setCurrentIndex(v ? 6 : 0);
+         return Find<QTextBrowser>(*d, QStringLiteral("MemoResult"))->toPlainText();
+       }},
+      {"calendar viewer",
+       [](TFrmIndex& w, int v) {
+         auto* d = DialogOf<TFRM_Date>(w, [&] { return new TFRM_Date(&w, kToday); });
+         Find<QSpinBox>(*d, QStringLiteral("UpDown2"))->setValue(v ? 4 : 3);
+         QString cells;
+         for (int i = 1; auto* cell = d->findChild<QLabel*>(QStringLiteral("DayLunar%1").arg(i)); ++i)
+           cells += cell->text() + QLatin1Char('|');
+         return cells + Find<QLabel>(*d, QStringLiteral("Label22"))->text();
+       }},
+  };
+  return features;
+}
+
+// What a feature shows after its second run (input 1) in the damaged
+// installation, compared with the first (input 0) and with input 1 in a
+// sound one.
+enum Shown {
+  kSame,     // the sound result of input 1
+  kGaps,     // as many lines as the sound result, some parts empty
+  kKept,     // what the first run showed
+  kPrefix,   // the lines of the sound result written before a silent stop
+  kPartial,  // fewer lines than the sound result, from its first line on
+  kEmpty,    // nothing
+  kInline,   // the dialog's own result area names the problem
+};
+
+struct Expect {
+  Shown shown = kSame;
+  QString message;  // the error box's text holds it; empty: no box at all
+};
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Expect)
+
+class HardeningTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void damagedInstallation_data();
+  void damagedInstallation();
+  void hostileInput_data();
+  void hostileInput();
+  void calendarViewerFarOutsideItsYears();
+  void lockFilesThatCannotBeDeleted_data();
+  void lockFilesThatCannotBeDeleted();
+  void windowsNeverWriteTheDatabases();
+};
+
+void HardeningTest::damagedInstallation_data() {
+  QTest::addColumn<QString>("damage");
+  QTest::addColumn<QString>("feature");
+  QTest::addColumn<Expect>("expect");
+  const QString missing = QStringLiteral("找不到数据库文件“");
+  const QString broken = QStringLiteral("已损坏，或不是本软件的数据库文件");
+  struct Row {
+    const char* damage;
+    std::map<QString, Expect> differing;  // features not named show their sound result
+  };
+  const auto bookFile = [](const QString& message) {
+    return std::map<QString, Expect>{{"marriage", {kPrefix, {}}},      {"personal", {kKept, {}}},
+                                     {"star sign", {kKept, {}}},       {"almanac", {kKept, message}},
+                                     {"wedding days", {kKept, message}}, {"encyclopedia", {kEmpty, {}}},
+                                     {"mobile number", {kKept, {}}},   {"zodiac matching", {kInline, message}}};
+  };
+  const auto tgcode = [](const QString& message) {
+    return std::map<QString, Expect>{{"marriage", {kPartial, message}}, {"personal", {kGaps, {}}}};
+  };
+  const auto shensha = [](const QString& file) {
+    // "无法打开神煞规则文件“…/shensha/FILE”，请重新安装本软件。"
+    const QString message = QStringLiteral("shensha/") + file + QStringLiteral("”，请重新安装本软件。");
+    return std::map<QString, Expect>{{"marriage", {kPartial, message}}, {"personal", {kKept, message}}};
+  };
+  const Row rows[] = {
+      {"BookFile.dll missing", bookFile(missing)},
+      {"BookFile.dll garbage", bookFile(broken)},
+      {"BookFile.dll empty", bookFile(broken)},
+      {"BookFile.dll without huangdao",
+       {{"almanac", {kKept, QStringLiteral("缺少数据表“huangdao”")}},
+        {"wedding days", {kKept, QStringLiteral("缺少数据表“huangdao”")}}}},
+      {"BookFile.dll without Noter", {{"encyclopedia", {kEmpty, {}}}}},
+      {"BookFile.dll without chenggu", {{"marriage", {kPrefix, {}}}, {"personal", {kKept, {}}}}},
+      {"Tgcode.dll missing", tgcode(missing)},
+      {"Tgcode.dll garbage", tgcode(broken)},
+      {"Tgcode.dll without shengxiao", {{"marriage", {kPrefix, QStringLiteral("缺少数据表“shengxiao”")}}}},
+      {"shensha missing", shensha("niangan.txt")},
+      {"shensha/rizhi.txt missing", shensha("rizhi.txt")},
+      {"shensha/rizhi.txt empty", {{"marriage", {kGaps, {}}}, {"personal", {kGaps, {}}}}},
+  };
+  for (const Row& row : rows)
+    for (const Feature& f : Features()) {
+      const auto it = row.differing.find(QString::fromLatin1(f.name));
+      QTest::addRow("%s / %s", row.damage, f.name)
+          << QString::fromLatin1(row.damage) << QString::fromLatin1(f.name)
+          << (it == row.differing.end() ? Expect{} : it->second);
+    }
+}
+
+void HardeningTest::damagedInstallation() {
+  QFETCH(QString, damage);
+  QFETCH(QString, feature);
+  QFETCH(Expect, expect);
+  const Feature* f = nullptr;
+  for (const Feature& each : Features())
+    if (QString::fromLatin1(each.name) == feature) f = &each;
+  QVERIFY(f != nullptr);
+
+  // Input 1 in a sound installation, for comparison.
+  QString sound;
+  {
+    FakeServices fake;
+    TFrmIndex w(&fake, kToday);
+    sound = f->run(w, 1);
+    QVERIFY2(fake.errors.isEmpty() && fake.infos.isEmpty(), qPrintable((fake.errors + fake.infos).join('\n')));
+  }
+  FakeServices fake;
+  TFrmIndex w(&fake, kToday);
+  w.show();
+  const QString first = f->run(w, 0);
+  QVERIFY(first != sound);
+  DataCopy copy;
+  copy.Damage(damage);
+  DataDir pointed(copy.dir.path());
+  const QString shown = f->run(w, 1);
+
+  QVERIFY2(fake.infos.isEmpty() && fake.notices.isEmpty(), qPrintable((fake.infos + fake.notices).join('\n')));
+  if (expect.message.isEmpty() || expect.shown == kInline) {
+    QVERIFY2(fake.errors.isEmpty(), qPrintable(fake.errors.join('\n')));
+  } else {
+    QCOMPARE(fake.errors.size(), 1);
+    QVERIFY2(fake.errors[0].contains(expect.message), qPrintable(fake.errors[0]));
+    QVERIFY2(fake.errors[0].contains(QStringLiteral("请重新安装本软件")), qPrintable(fake.errors[0]));
+    if (expect.message.startsWith(QLatin1String("shensha/")))
+      QVERIFY(fake.errors[0].startsWith(QStringLiteral("无法打开神煞规则文件“")));
+  }
+  const QStringList lines = shown.split(QLatin1Char('\n')), soundLines = sound.split(QLatin1Char('\n'));
+  switch (expect.shown) {
+    case kSame:
+      QCOMPARE(shown, sound);
+      break;
+    case kGaps:
+      QVERIFY(shown != first);
+      QCOMPARE(lines.size(), soundLines.size());
+      break;
+    case kKept:
+      QCOMPARE(shown, first);
+      break;
+    case kPrefix:
+      QVERIFY(!shown.isEmpty() && lines.size() < soundLines.size());
+      QVERIFY2(sound.startsWith(shown), qPrintable(shown.right(300)));
+      break;
+    case kPartial:
+      QVERIFY(!shown.isEmpty() && lines.size() < soundLines.size());
+      QCOMPARE(lines.front(), soundLines.front());
+      break;
+    case kEmpty:
+      QCOMPARE(shown, QString());
+      break;
+    case kInline:
+      QVERIFY2(shown.startsWith(QStringLiteral("无法读取配对解读：")) && shown.contains(expect.message),
+               qPrintable(shown));
+      break;
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Hostile input
+
+void HardeningTest::hostileInput_data() {
+  QTest::addColumn<QString>("feature");
+  QTest::addColumn<QStringList>("controls");  // name=text pairs set after the feature's own input 0
+  QTest::addColumn<QString>("message");       // the box's text (info or error); empty: none
+  QTest::addColumn<bool>("kept");             // what was shown before stays
+
+  const auto row = [](const char* tag, const char* feature, const QStringList& controls, const QString& message,
+                      bool kept = true) {
+    QTest::newRow(tag) << QString::fromLatin1(feature) << controls << message << kept;
+  };
+  // The marriage report: the man's row is read before the area is cleared.
+  row("marriage, 30 February", "marriage", {"SMonth=2", "Sday=30"},
+      QStringLiteral("男方的出生日期“1990-2-30”不是有效的日期，请重新输入。"));
+  row("marriage, year of letters", "marriage", {"SYear=abcd"},
+      QStringLiteral("男方的出生日期“abcd-6-15”不是有效的日期，请重新输入。"));
+  row("marriage, year 99999", "marriage", {"SYear=99999"},
+      QStringLiteral("男方的出生日期“99999-6-15”不是有效的日期，请重新输入。"));
+  row("marriage, year 1899", "marriage", {"SYear=1899"},
+      QStringLiteral("男方的出生日期1899-06-15超出可计算的范围（1900年1月31日至2100年12月31日），请重新输入。"));
+  row("marriage, negative year", "marriage", {"SYear=-1990"},
+      QStringLiteral("男方的出生日期“-1990-6-15”不是有效的日期，请重新输入。"));
+  row("marriage, pasted very long year", "marriage", {"SYear=" + QString(3000, QLatin1Char('7'))},
+      QStringLiteral("男方的出生日期“777777777777777777777777…”不是有效的日期，请重新输入。"));
+  row("marriage, typed hour 25", "marriage", {"Shour=25"}, QStringLiteral("男方的出生时辰“25”无法识别，请从列表中选择。"));
+  row("marriage, minute of letters", "marriage", {"CBFen=ab"},
+      QStringLiteral("男方的出生分钟“ab”不是有效的数字，请重新输入。"));
+  row("marriage, lunar 2100", "marriage", {"ComDate=1", "SYear=2100", "SMonth=1", "Sday=1"},
+      QStringLiteral("男方的农历出生日期2100年1月1日不存在，或不在可计算的1901年至2099年之内，请重新输入。"));
+  row("marriage, lunar day 30 of a short month", "marriage", {"ComDate=1", "SYear=2024", "SMonth=1", "Sday=30"},
+      QStringLiteral("男方的农历出生日期2024年1月30日不存在"));
+  // The woman's row is read after the man's half is written.
+  row("marriage, woman's 31 April", "marriage", {"SMonth3=4", "Sday3=31", "ComDate3=0"},
+      QStringLiteral("女方的出生日期“1992-4-31”不是有效的日期，请重新输入。"), false);
+  row("marriage, names GBK cannot hold", "marriage", {QStringLiteral("Xing=😀张明ㄅ"), QStringLiteral("Xing3=𠀀芳")},
+      QString(), false);
+  // The personal report keeps its text.
+  row("personal, 29 February 2001", "personal", {"SYear2=2001", "SMonth2=2", "Sday2=29"},
+      QStringLiteral("出生日期“2001-2-29”不是有效的日期，请重新输入。"));
+  row("personal, lunar 1900", "personal", {"ComDate2=1", "SYear2=1900"},
+      QStringLiteral("农历出生日期1900年4月21日不存在"));
+  row("personal, minute 75", "personal", {"CBFen2=75"}, QStringLiteral("出生分钟“75”应在0到59之间。"));
+  row("personal, very long name", "personal", {QStringLiteral("Xing2=") + QString(500, QChar(0x5F20))}, QString(),
+      false);
+  // The almanac refuses what is not a date and keeps its result.
+  row("almanac, 30 February", "almanac", {"SlMonth=02", "Slday=30"}, QStringLiteral("请选择有效的日期!"));
+  row("almanac, letters", "almanac", {"SlYear=abcd"}, QStringLiteral("请选择有效的日期!"));
+  row("almanac, year 99999", "almanac", {"SlYear=99999"}, QStringLiteral("请选择有效的日期!"));
+  row("almanac, negative year", "almanac", {"SlYear=-1"}, QStringLiteral("请选择有效的日期!"));
+  row("almanac, year 1800 (no day in the table)", "almanac", {"SlYear=1800"}, QString());
+  // The wedding-day search.
+  row("wedding days, year of letters", "wedding days", {"Year1=abc"},
+      QStringLiteral("男方的出生日期“abc-5-1”不是有效的日期，请重新输入。"));
+  row("wedding days, lunar 2100", "wedding days", {"CBdate22=1", "Year2=2100"},
+      QStringLiteral("女方的农历出生日期2100年10月12日不存在"));
+  // Number dialogs: pasted text is not filtered.
+  row("mobile, pasted letters", "mobile number", {"edtmun=138abcdefgh"}, QString(), false);
+  row("mobile, pasted 30 digits", "mobile number", {"edtmun=" + QString(30, QLatin1Char('9'))}, QString(), false);
+  row("any number, pasted letters", "any number", {"edtmun=12a3"}, QStringLiteral("“12a3”不是有效的整数"));
+  row("any number, pasted full-width digits", "any number", {QStringLiteral("edtmun=１２３")},
+      QStringLiteral("“１２３”不是有效的整数"));
+  row("any number, pasted 30 digits", "any number", {"edtmun=" + QString(30, QLatin1Char('9'))}, QString(), false);
+  row("QQ number, pasted negative", "qq number", {"edtmun=-88"}, QString(), false);
+  // The nickname dialog.
+  row("nickname GBK cannot hold", "nickname", {QStringLiteral("edtmun=张😀")}, QString(), false);
+  row("nickname, pasted very long", "nickname", {"edtmun=" + QString(500, QChar(0x4E09))}, QString(), false);
+}
+
+void HardeningTest::hostileInput() {
+  QFETCH(QString, feature);
+  QFETCH(QStringList, controls);
+  QFETCH(QString, message);
+  QFETCH(bool, kept);
+  FakeServices fake;
+  TFrmIndex w(&fake, kToday);
+  w.show();
+
+  // The dialogs not in the feature table run here.
+  std::function<QString(int)> run;
+  QWidget* host = &w;
+  for (const Feature& f : Features())
+    if (QString::fromLatin1(f.name) == feature) run = [&w, &f](int v) { return f.run(w, v); };
+  QDialog* dialog = nullptr;
+  if (feature == QLatin1String("any number") || feature == QLatin1String("qq number") ||
+      feature == QLatin1String("nickname")) {
+    if (feature == QLatin1String("any number")) dialog = new TFrm_onther(&w);
+    if (feature == QLatin1String("qq number")) dialog = new TFrmQQhm(&w);
+    if (feature == QLatin1String("nickname")) dialog = new TFrmWangming(&w);
+    dialog->show();
+    host = dialog;
+    run = [dialog](int) {
+      Find<QLineEdit>(*dialog, QStringLiteral("edtmun"))->setText(QStringLiteral("88"));
+      Click(*dialog, "RzBitBtn1");
+      return QString();
+    };
+  }
+  if (feature == QLatin1String("mobile number")) {
+    run(0);
+    host = w.findChild<TFrm_SJcs*>();
+  }
+  QVERIFY(run);
+  // What a dialog shows: the texts of all its labels.
+  const auto labels = [&] {
+    QString text;
+    for (auto* label : host->findChildren<QLabel*>()) text += label->text() + QLatin1Char('\n');
+    return text;
+  };
+  QString before = run(0);
+  if (host != &w) before = labels();
+  QVERIFY2(fake.errors.isEmpty() && fake.infos.isEmpty(), qPrintable((fake.errors + fake.infos).join('\n')));
+
+  for (const QString& c : controls) {
+    const QString name = c.section(QLatin1Char('='), 0, 0), value = c.section(QLatin1Char('='), 1);
+    if (auto* combo = host->findChild<QComboBox*>(name); combo && !combo->isEditable())
+      combo->setCurrentIndex(value.toInt());
+    else
+      SetText(*host, name.toLatin1().constData(), value);
+  }
+  QString after;
+  if (host == &w) {
+    // Press the feature's button again with the changed controls, without
+    // its own input overwriting them.
+    const QString f = feature;
+    if (f == QLatin1String("marriage")) Click(w, "RzBitBtn2"), after = Memo(w, "MemoSuccess");
+    if (f == QLatin1String("personal")) Click(w, "RzButton2"), after = Memo(w, "Memo1");
+    if (f == QLatin1String("almanac"))
+      Click(w, "BtnHuangli"), after = Find<QLabel>(w, QStringLiteral("Label61"))->text() + "\n" + Memo(w, "MemoHuangli");
+    if (f == QLatin1String("wedding days")) Click(w, "RzBitBtn32"), after = Memo(w, "Memo2");
+  } else {
+    Click(*host, "RzBitBtn1");
+    after = labels();
+  }
+  const QStringList boxes = fake.errors + fake.infos;
+  if (message.isEmpty()) {
+    QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join('\n')));
+    QVERIFY(!after.isEmpty());
+  } else {
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY2(boxes[0].startsWith(message), qPrintable(boxes[0]));
+  }
+  if (kept)
+    QCOMPARE(after, before);
+  else
+    QVERIFY(after != before);
+  delete dialog;
+}
+
+void HardeningTest::calendarViewerFarOutsideItsYears() {
+  // Today's date outside the viewer's years: the viewer still opens, shows
+  // a month of its range and can be paged to both ends.
+  for (const QDate today : {QDate(1800, 1, 1), QDate(2200, 7, 31), QDate(9999, 12, 31), QDate(1901, 1, 1),
+                            QDate(2050, 12, 31)}) {
+    TFRM_Date d(nullptr, today);
+    d.show();
+    auto* year = Find<QSpinBox>(d, QStringLiteral("UpDown1"));
+    auto* month = Find<QSpinBox>(d, QStringLiteral("UpDown2"));
+    for (int y : {year->minimum(), year->maximum(), -5, 100000})
+      for (int m : {1, 2, 12, 13, 0}) {
+        year->setValue(y);
+        month->setValue(m);
+        QVERIFY(year->value() >= year->minimum() && year->value() <= year->maximum());
+      }
+    QVERIFY(!Find<QLabel>(d, QStringLiteral("DayNumber15"))->text().isEmpty());
+  }
+}
+
+// ---------------------------------------------------------------------------
+// The closing sequence with lock files that cannot be deleted
+
+namespace {
+int RunCloseChild() {
+  FakeServices fake;
+  TFrmIndex w(&fake, kToday);
+  w.SetLockFileDir(qEnvironmentVariable("HEHUN_UI_LOCK_DIR"));
+  w.show();
+  Click(w, "RzToolButton12");
+  return 3;  // not reached: the closing sequence ends the process
+}
+}  // namespace
+
+void HardeningTest::lockFilesThatCannotBeDeleted_data() {
+  QTest::addColumn<QString>("kind");
+  QTest::newRow("folder missing") << "missing";
+  QTest::newRow("folder is a file") << "file";
+  QTest::newRow("lock files are folders with content") << "folders";
+  QTest::newRow("read-only folder") << "readonly";
+}
+
+void HardeningTest::lockFilesThatCannotBeDeleted() {
+  QFETCH(QString, kind);
+  QTemporaryDir dir;
+  QString lockDir = dir.filePath(QStringLiteral("app"));
+  if (kind == QLatin1String("file")) {
+    QFile f(dir.filePath(QStringLiteral("plain")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    lockDir = f.fileName();
+  } else if (kind != QLatin1String("missing")) {
+    QDir().mkpath(lockDir);
+    for (const char* lock : {"BookFile.ldb", "Tgcode.ldb"}) {
+      const QString path = QDir(lockDir).filePath(QString::fromLatin1(lock));
+      if (kind == QLatin1String("folders")) {
+        QDir().mkpath(path);
+        QFile inner(path + QStringLiteral("/held"));
+        QVERIFY(inner.open(QIODevice::WriteOnly));
+      } else {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+      }
+    }
+    if (kind == QLatin1String("readonly"))
+      QFile::setPermissions(lockDir, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+  }
+  QProcess child;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("HEHUN_UI_TEST_CHILD"), QStringLiteral("close"));
+  env.insert(QStringLiteral("HEHUN_UI_LOCK_DIR"), lockDir);
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  child.setProcessEnvironment(env);
+  child.start(QCoreApplication::applicationFilePath(), {});
+  QVERIFY(child.waitForFinished(30000));
+  QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+  QCOMPARE(child.exitCode(), 0);
+  QCOMPARE(child.readAllStandardError().contains("QFile"), false);
+  if (kind == QLatin1String("folders")) QVERIFY(QFileInfo(QDir(lockDir).filePath("BookFile.ldb")).isDir());
+  QFile::setPermissions(lockDir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+// ---------------------------------------------------------------------------
+
+void HardeningTest::windowsNeverWriteTheDatabases() {
+  DataCopy copy;
+  const auto before = copy.Fingerprint();
+  QVERIFY(before.size() >= 10);
+  {
+    DataDir pointed(copy.dir.path());
+    FakeServices fake;
+    TFrmIndex w(&fake, kToday);
+    w.show();
+    for (const Feature& f : Features())
+      for (int v : {0, 1}) QVERIFY2(!f.run(w, v).isEmpty(), f.name);
+    QVERIFY2(fake.errors.isEmpty(), qPrintable(fake.errors.join('\n')));
+  }
+  QVERIFY(copy.Fingerprint() == before);
+}
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(hehun::ui::AppTitle());
+  hehun::ui::ApplyAppearance(app);
+  if (qEnvironmentVariable("HEHUN_UI_TEST_CHILD") == QLatin1String("close")) return RunCloseChild();
+  HardeningTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "hardening_test.moc"
