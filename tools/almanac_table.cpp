@@ -96,8 +96,28 @@ struct SpiritRule {
   int officer = -1;
 };
 
-struct Activities {
-  std::vector<std::string> yi, ji;
+// One condition of the manual's lists of uses: every part must hold.
+struct Condition {
+  std::vector<std::string> spirits;  // spirits of the day
+  int officer = -1;
+  Match day;                         // a stem or branch day; none when both are -1
+  int season = -1;                   // 0 spring … 3 winter
+  bool earthRule = false;            // 土王用事后
+  bool never = false;                // a condition this almanac does not work out
+};
+
+// An activity: what favours it and what forbids it (卷十一, 用事).
+struct Use {
+  std::string name;
+  std::vector<Condition> yi, ji;
+};
+
+// A rule for writing the lists (writing_rules.tsv).
+struct WritingRule {
+  enum Kind { kNotJi, kNotYi, kNeither, kOnly } kind;
+  std::vector<Condition> when;
+  std::set<std::string> spirits;  // kOnly: the spirits it restricts
+  std::set<std::string> activities;
 };
 
 struct Rules {
@@ -111,7 +131,8 @@ struct Rules {
   };
   std::array<Ruler, 12> rulers;
   std::vector<SpiritRule> spirits;
-  std::map<std::string, Activities> activities;
+  std::vector<Use> uses;  // in the order of writing
+  std::vector<WritingRule> writing;
   std::vector<std::string> order;
   std::set<std::string> smallMatters;
   std::array<std::vector<int>, 10> stemPalaces;
@@ -128,6 +149,85 @@ bool NoGeneral(const Rules& r, int monthNo, int day) {
 }
 
 std::vector<std::string> Fields(const std::string& line) { return Split(line, '\t'); }
+
+// The manual's lists of uses (uses.tsv), checked against the spirits, the
+// officers and the order of writing.
+void ReadUses(const fs::path& dir, Rules& r) {
+  std::set<std::string> spirits, uncomputed;
+  for (const auto& s : r.spirits) spirits.insert(s.name);
+  std::map<std::string, Use> byName;
+  auto parse = [&](const std::string& list, const std::string& where) {
+    std::vector<Condition> out;
+    if (list == "-") return out;
+    for (const auto& token : Split(list, ' ')) {
+      Condition c;
+      for (const auto& part : Split(token, '+')) {
+        static constexpr std::array<std::string_view, 4> kSeasons = {"春", "夏", "秋", "冬"};
+        const auto chars = Chars(part);
+        const auto season = std::find(kSeasons.begin(), kSeasons.end(), part);
+        const auto officer = chars.size() == 2 && chars[1] == "日"
+                                 ? std::find(r.officers.begin(), r.officers.end(), chars[0])
+                                 : r.officers.end();
+        if (uncomputed.count(part)) {
+          c.never = true;
+        } else if (spirits.count(part)) {
+          c.spirits.push_back(part);
+        } else if (season != kSeasons.end()) {
+          c.season = static_cast<int>(season - kSeasons.begin());
+        } else if (part == "土王用事后") {
+          c.earthRule = true;
+        } else if (officer != r.officers.end()) {
+          c.officer = static_cast<int>(officer - r.officers.begin());
+        } else {
+          Require(chars.size() == 2 && chars[1] == "日", where + ": unknown condition " + part);
+          const auto alt = ParseAlternatives(chars[0]);
+          Require(alt.size() == 1, where + ": unknown condition " + part);
+          c.day = alt[0];
+        }
+      }
+      out.push_back(std::move(c));
+    }
+    return out;
+  };
+  for (const auto& line : ReadLines(dir / "uses.tsv")) {
+    const auto f = Fields(line);
+    if (f[0] == "uncomputed") {
+      Require(f.size() == 2, "uses.tsv: " + line);
+      for (const auto& n : Split(f[1], ' ')) {
+        Require(spirits.count(n) == 0, "uses.tsv: " + n + " is worked out, not uncomputed");
+        uncomputed.insert(n);
+      }
+      continue;
+    }
+    Require(f.size() == 4, "uses.tsv: four columns expected: " + line);
+    Require(byName.count(f[0]) == 0, "uses.tsv: " + f[0] + " twice");
+    byName[f[0]] = {f[0], parse(f[2], f[0]), parse(f[3], f[0])};
+  }
+  for (const auto& a : r.order) {
+    Require(byName.count(a) == 1, "uses.tsv has no row for " + a);
+    r.uses.push_back(byName[a]);
+  }
+  Require(r.uses.size() == byName.size(), "uses.tsv has an activity that activity_order.txt lacks");
+
+  for (const auto& f : ReadTsv(dir / "writing_rules.tsv", 3)) {
+    static const std::map<std::string, WritingRule::Kind> kKinds = {
+        {"notji", WritingRule::kNotJi}, {"notyi", WritingRule::kNotYi},
+        {"neither", WritingRule::kNeither}, {"only", WritingRule::kOnly}};
+    Require(kKinds.count(f[0]) == 1, "writing_rules.tsv: unknown rule " + f[0]);
+    WritingRule w{kKinds.at(f[0]), parse(f[1], f[0]), {}, {}};
+    if (w.kind == WritingRule::kOnly)
+      for (const auto& c : w.when) {
+        Require(c.spirits.size() == 1 && c.officer < 0 && c.season < 0 && !c.earthRule,
+                "writing_rules.tsv: only takes spirits");
+        w.spirits.insert(c.spirits[0]);
+      }
+    for (const auto& a : Split(f[2], ' ')) {
+      Require(byName.count(a) == 1, "writing_rules.tsv: unknown activity " + a);
+      w.activities.insert(a);
+    }
+    r.writing.push_back(std::move(w));
+  }
+}
 
 Rules ReadRules(const fs::path& dir) {
   Rules r;
@@ -176,21 +276,10 @@ Rules ReadRules(const fs::path& dir) {
 
   for (const auto& line : ReadLines(dir / "activity_order.txt")) r.order.push_back(line);
   const std::set<std::string> known(r.order.begin(), r.order.end());
-  auto checked = [&](const std::string& list, const std::string& where) {
-    std::vector<std::string> acts;
-    if (list == "-") return acts;
-    for (const auto& a : Split(list, ' ')) {
-      Require(known.count(a) == 1, where + ": unknown activity " + a);
-      acts.push_back(a);
-    }
-    return acts;
-  };
   for (const auto& a : ReadLines(dir / "small_matters.txt")) {
     Require(known.count(a) == 1, "small_matters.txt: unknown activity " + a);
     r.smallMatters.insert(a);
   }
-  for (const auto& f : ReadTsv(dir / "activities.tsv", 3))
-    r.activities[f[0]] = {checked(f[1], f[0]), checked(f[2], f[0])};
 
   for (const auto& line : ReadLines(dir / "spirits.tsv")) {
     const auto f = Fields(line);
@@ -224,10 +313,9 @@ Rules ReadRules(const fs::path& dir) {
     }
     if (s.basis != Basis::kOfficer && s.basis != Basis::kNoGeneral)
       for (size_t i = 4; i < f.size(); ++i) s.values.push_back(ParseAlternatives(f[i]));
-    Require(r.activities.count(s.name) == 1, "activities.tsv has no row for " + s.name);
     r.spirits.push_back(std::move(s));
   }
-  for (const auto& o : r.officers) Require(r.activities.count(o) == 1, "activities.tsv has no row for " + o);
+  ReadUses(dir, r);
 
   // 不将 from 月厌 and the stems' palaces.
   for (const auto& f : ReadTsv(dir / "stem_palaces.tsv", 2))
@@ -354,7 +442,6 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
     std::vector<std::string> good, bad;
     std::set<std::string> present;
     bool virtue = false, worst = false, weak = false;
-    std::vector<const SpiritRule*> found;
     for (const SpiritRule& s : rules.spirits) {
       bool holds = false;
       auto any = [&](const std::vector<Match>& ms) {
@@ -369,7 +456,6 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
         case Basis::kNoGeneral: holds = NoGeneral(rules, monthNo, day); break;
       }
       if (!holds || !present.insert(s.name).second) continue;
-      found.push_back(&s);
       (s.good ? good : bad).push_back(s.name);
       virtue = virtue || s.rank == "德";
       worst = worst || s.rank == "下下";
@@ -379,16 +465,49 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
     row.jsyq = good.empty() ? "无" : Join(good);
     row.xsyq = bad.empty() ? "无" : Join(bad);
 
-    // Favourable and unfavourable activities: every spirit's and the
-    // officer's own, then the manual's ranking rules.
-    std::set<std::string> yi, ji;
-    auto take = [&](const std::string& name) {
-      const Activities& a = rules.activities.at(name);
-      yi.insert(a.yi.begin(), a.yi.end());
-      ji.insert(a.ji.begin(), a.ji.end());
+    // Favourable and unfavourable activities by the manual's lists of uses:
+    // an activity is favoured when one of its favouring conditions holds and
+    // forbidden when one of its forbidding ones does.
+    auto holds = [&](const Condition& c) {
+      if (c.never) return false;
+      for (const auto& s : c.spirits)
+        if (!present.count(s)) return false;
+      if (c.officer >= 0 && c.officer != officer) return false;
+      if ((c.day.stem >= 0 || c.day.branch >= 0) && !c.day.Holds(day)) return false;
+      if (c.season >= 0 && c.season != season) return false;
+      if (c.earthRule && earthRule.count(d) == 0) return false;
+      return true;
     };
-    for (const SpiritRule* s : found) take(s->name);
-    take(rules.officers[officer]);
+    auto anyHolds = [&](const std::vector<Condition>& cs) { return std::any_of(cs.begin(), cs.end(), holds); };
+    // The writing rules that hold on this day.
+    std::vector<const WritingRule*> writing;
+    for (const WritingRule& w : rules.writing)
+      if (w.kind == WritingRule::kOnly || anyHolds(w.when)) writing.push_back(&w);
+    auto ruled = [&](WritingRule::Kind kind, const std::string& activity) {
+      return std::any_of(writing.begin(), writing.end(), [&](const WritingRule* w) {
+        return (w->kind == kind || w->kind == WritingRule::kNeither) && w->activities.count(activity);
+      });
+    };
+    // A condition made of spirits that forbid only other activities.
+    auto forbids = [&](const Condition& c, const std::string& activity) {
+      if (!holds(c)) return false;
+      for (const WritingRule* w : writing)
+        if (w->kind == WritingRule::kOnly && !w->activities.count(activity))
+          for (const auto& s : c.spirits)
+            if (w->spirits.count(s)) return false;
+      return true;
+    };
+    std::set<std::string> yi, ji;
+    for (const Use& u : rules.uses) {
+      const bool favoured = anyHolds(u.yi) && !ruled(WritingRule::kNotYi, u.name);
+      const bool forbidden = std::any_of(u.ji.begin(), u.ji.end(), [&](const Condition& c) { return forbids(c, u.name); }) &&
+                             !ruled(WritingRule::kNotJi, u.name);
+      if (ruled(WritingRule::kNeither, u.name)) continue;
+      // Both: a day with a virtue is strong enough for the favour
+      // (吉足胜凶，从宜不从忌); any other day follows the taboo (吉不抵凶，从忌不从宜).
+      if (favoured && (!forbidden || (virtue && !worst))) yi.insert(u.name);
+      else if (forbidden) ji.insert(u.name);
+    }
 
     bool restricted = false;
     if (worst || (weak && !virtue)) {
@@ -396,14 +515,6 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
       for (auto it = yi.begin(); it != yi.end();)
         it = rules.smallMatters.count(*it) ? std::next(it) : yi.erase(it);
       restricted = true;
-    }
-    // An activity both favoured and disfavoured: a day with a virtue, or
-    // with more auspicious than inauspicious spirits (吉足胜凶), follows the
-    // favour (从宜不从忌); any other day follows the taboo (从忌不从宜).
-    if ((virtue || good.size() > bad.size()) && !worst) {
-      for (const auto& a : yi) ji.erase(a);
-    } else {
-      for (const auto& a : ji) yi.erase(a);
     }
     std::vector<std::string> yiList, jiList;
     for (const auto& a : rules.order) {
