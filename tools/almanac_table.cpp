@@ -114,9 +114,9 @@ struct Use {
 
 // A rule for writing the lists (writing_rules.tsv).
 struct WritingRule {
-  enum Kind { kNotJi, kNotYi, kNeither, kOnly } kind;
+  enum Kind { kNotJi, kNotYi, kNeither, kOnly, kStillJi, kLift } kind;
   std::vector<Condition> when;
-  std::set<std::string> spirits;  // kOnly: the spirits it restricts
+  std::set<std::string> spirits;  // kOnly, kStillJi, kLift: the spirits it concerns
   std::set<std::string> activities;
 };
 
@@ -212,15 +212,22 @@ void ReadUses(const fs::path& dir, Rules& r) {
   for (const auto& f : ReadTsv(dir / "writing_rules.tsv", 3)) {
     static const std::map<std::string, WritingRule::Kind> kKinds = {
         {"notji", WritingRule::kNotJi}, {"notyi", WritingRule::kNotYi},
-        {"neither", WritingRule::kNeither}, {"only", WritingRule::kOnly}};
+        {"neither", WritingRule::kNeither}, {"only", WritingRule::kOnly},
+        {"stillji", WritingRule::kStillJi}, {"lift", WritingRule::kLift}};
     Require(kKinds.count(f[0]) == 1, "writing_rules.tsv: unknown rule " + f[0]);
     WritingRule w{kKinds.at(f[0]), parse(f[1], f[0]), {}, {}};
-    if (w.kind == WritingRule::kOnly)
+    if (w.kind == WritingRule::kOnly || w.kind == WritingRule::kStillJi)
       for (const auto& c : w.when) {
         Require(c.spirits.size() == 1 && c.officer < 0 && c.season < 0 && !c.earthRule,
-                "writing_rules.tsv: only takes spirits");
+                "writing_rules.tsv: " + f[0] + " takes spirits");
         w.spirits.insert(c.spirits[0]);
       }
+    if (w.kind == WritingRule::kLift)  // the spirit lifted is the first of each condition
+      for (const auto& c : w.when) {
+        Require(!c.spirits.empty(), "writing_rules.tsv: lift needs a spirit");
+        w.spirits.insert(c.spirits[0]);
+      }
+    if (f[2] != "-")
     for (const auto& a : Split(f[2], ' ')) {
       Require(byName.count(a) == 1, "writing_rules.tsv: unknown activity " + a);
       w.activities.insert(a);
@@ -482,7 +489,7 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
     // The writing rules that hold on this day.
     std::vector<const WritingRule*> writing;
     for (const WritingRule& w : rules.writing)
-      if (w.kind == WritingRule::kOnly || anyHolds(w.when)) writing.push_back(&w);
+      if (w.kind == WritingRule::kOnly || w.kind == WritingRule::kStillJi || anyHolds(w.when)) writing.push_back(&w);
     auto ruled = [&](WritingRule::Kind kind, const std::string& activity) {
       return std::any_of(writing.begin(), writing.end(), [&](const WritingRule* w) {
         return (w->kind == kind || w->kind == WritingRule::kNeither) && w->activities.count(activity);
@@ -492,10 +499,19 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
     auto forbids = [&](const Condition& c, const std::string& activity) {
       if (!holds(c)) return false;
       for (const WritingRule* w : writing)
-        if (w->kind == WritingRule::kOnly && !w->activities.count(activity))
+        if ((w->kind == WritingRule::kOnly || w->kind == WritingRule::kLift) && !w->activities.count(activity))
           for (const auto& s : c.spirits)
             if (w->spirits.count(s)) return false;
       return true;
+    };
+    // A taboo that the virtues do not lift.
+    auto stillForbids = [&](const Use& u) {
+      for (const WritingRule* w : writing)
+        if (w->kind == WritingRule::kStillJi && w->activities.count(u.name))
+          for (const auto& c : u.ji)
+            for (const auto& s : c.spirits)
+              if (w->spirits.count(s) && forbids(c, u.name)) return true;
+      return false;
     };
     std::set<std::string> yi, ji;
     for (const Use& u : rules.uses) {
@@ -505,7 +521,7 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
       if (ruled(WritingRule::kNeither, u.name)) continue;
       // Both: a day with a virtue is strong enough for the favour
       // (吉足胜凶，从宜不从忌); any other day follows the taboo (吉不抵凶，从忌不从宜).
-      if (favoured && (!forbidden || (virtue && !worst))) yi.insert(u.name);
+      if (favoured && (!forbidden || (virtue && !worst && !stillForbids(u)))) yi.insert(u.name);
       else if (forbidden) ji.insert(u.name);
     }
 
