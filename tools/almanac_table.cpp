@@ -98,7 +98,7 @@ struct SpiritRule {
 
 // One condition of the manual's lists of uses: every part must hold.
 struct Condition {
-  std::vector<std::string> spirits;  // spirits of the day
+  std::vector<int> spirits;  // spirits of the day, by their number in Rules::spiritNames
   int officer = -1;
   Match day;                         // a stem or branch day; none when both are -1
   int season = -1;                   // 0 spring … 3 winter
@@ -116,7 +116,7 @@ struct Use {
 struct WritingRule {
   enum Kind { kNotJi, kNotYi, kNeither, kOnly, kStillJi, kLift } kind;
   std::vector<Condition> when;
-  std::set<std::string> spirits;  // kOnly, kStillJi, kLift: the spirits it concerns
+  std::set<int> spirits;  // kOnly, kStillJi, kLift: the spirits it concerns
   std::set<std::string> activities;
 };
 
@@ -131,6 +131,7 @@ struct Rules {
   };
   std::array<Ruler, 12> rulers;
   std::vector<SpiritRule> spirits;
+  std::vector<std::string> spiritNames;  // each name once (a spirit may have several rows)
   std::vector<Use> uses;  // in the order of writing
   std::vector<WritingRule> writing;
   std::vector<std::string> order;
@@ -153,8 +154,10 @@ std::vector<std::string> Fields(const std::string& line) { return Split(line, '\
 // The manual's lists of uses (uses.tsv), checked against the spirits, the
 // officers and the order of writing.
 void ReadUses(const fs::path& dir, Rules& r) {
-  std::set<std::string> spirits, uncomputed;
-  for (const auto& s : r.spirits) spirits.insert(s.name);
+  std::map<std::string, int> spirits;
+  std::set<std::string> uncomputed;
+  for (const auto& s : r.spirits)
+    if (spirits.emplace(s.name, static_cast<int>(r.spiritNames.size())).second) r.spiritNames.push_back(s.name);
   std::map<std::string, Use> byName;
   auto parse = [&](const std::string& list, const std::string& where) {
     std::vector<Condition> out;
@@ -171,7 +174,7 @@ void ReadUses(const fs::path& dir, Rules& r) {
         if (uncomputed.count(part)) {
           c.never = true;
         } else if (spirits.count(part)) {
-          c.spirits.push_back(part);
+          c.spirits.push_back(spirits.at(part));
         } else if (season != kSeasons.end()) {
           c.season = static_cast<int>(season - kSeasons.begin());
         } else if (part == "土王用事后") {
@@ -447,7 +450,8 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
 
     // The spirits of the day.
     std::vector<std::string> good, bad;
-    std::set<std::string> present;
+    std::vector<char> present(rules.spiritNames.size(), 0);
+    std::set<std::string> presentNames;
     bool virtue = false, worst = false, weak = false;
     for (const SpiritRule& s : rules.spirits) {
       bool holds = false;
@@ -462,7 +466,8 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
         case Basis::kOfficer: holds = officer == s.officer; break;
         case Basis::kNoGeneral: holds = NoGeneral(rules, monthNo, day); break;
       }
-      if (!holds || !present.insert(s.name).second) continue;
+      if (!holds || !presentNames.insert(s.name).second) continue;
+      present[static_cast<size_t>(std::find(rules.spiritNames.begin(), rules.spiritNames.end(), s.name) - rules.spiritNames.begin())] = 1;
       (s.good ? good : bad).push_back(s.name);
       virtue = virtue || s.rank == "德";
       worst = worst || s.rank == "下下";
@@ -478,7 +483,7 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
     auto holds = [&](const Condition& c) {
       if (c.never) return false;
       for (const auto& s : c.spirits)
-        if (!present.count(s)) return false;
+        if (!present[static_cast<size_t>(s)]) return false;
       if (c.officer >= 0 && c.officer != officer) return false;
       if ((c.day.stem >= 0 || c.day.branch >= 0) && !c.day.Holds(day)) return false;
       if (c.season >= 0 && c.season != season) return false;
