@@ -99,11 +99,13 @@ struct SpiritRule {
 // One condition of the manual's lists of uses: every part must hold.
 struct Condition {
   std::vector<int> spirits;  // spirits of the day, by their number in Rules::spiritNames
+  std::vector<int> absent;   // spirits the day must not have (written "!name")
   int officer = -1;
   Match day;                         // a stem or branch day; none when both are -1
   int season = -1;                   // 0 spring … 3 winter
   bool earthRule = false;            // 土王用事后
   bool never = false;                // a condition this almanac does not work out
+  bool officerFirst = false;         // the condition begins with its officer day
 };
 
 // An activity: what favours it and what forbids it (卷十一, 用事).
@@ -114,9 +116,10 @@ struct Use {
 
 // A rule for writing the lists (writing_rules.tsv).
 struct WritingRule {
-  enum Kind { kNotJi, kNotYi, kNeither, kOnly, kStillJi, kLift } kind;
+  enum Kind { kNotJi, kNotYi, kNeither, kOnly, kStillJi, kLift, kNoJi } kind;
   std::vector<Condition> when;
   std::set<int> spirits;  // kOnly, kStillJi, kLift: the spirits it concerns
+  int officer = -1;       // kLift: an officer day whose taboos are lifted
   std::set<std::string> activities;
 };
 
@@ -165,6 +168,12 @@ void ReadUses(const fs::path& dir, Rules& r) {
     for (const auto& token : Split(list, ' ')) {
       Condition c;
       for (const auto& part : Split(token, '+')) {
+        if (part.starts_with("!")) {
+          const std::string name = part.substr(1);
+          Require(spirits.count(name) == 1, where + ": unknown spirit " + name);
+          c.absent.push_back(spirits.at(name));
+          continue;
+        }
         static constexpr std::array<std::string_view, 4> kSeasons = {"春", "夏", "秋", "冬"};
         const auto chars = Chars(part);
         const auto season = std::find(kSeasons.begin(), kSeasons.end(), part);
@@ -181,6 +190,7 @@ void ReadUses(const fs::path& dir, Rules& r) {
           c.earthRule = true;
         } else if (officer != r.officers.end()) {
           c.officer = static_cast<int>(officer - r.officers.begin());
+          c.officerFirst = c.spirits.empty() && c.absent.empty();
         } else {
           Require(chars.size() == 2 && chars[1] == "日", where + ": unknown condition " + part);
           const auto alt = ParseAlternatives(chars[0]);
@@ -212,24 +222,37 @@ void ReadUses(const fs::path& dir, Rules& r) {
   }
   Require(r.uses.size() == byName.size(), "uses.tsv has an activity that activity_order.txt lacks");
 
-  for (const auto& f : ReadTsv(dir / "writing_rules.tsv", 3)) {
+  for (const auto& f : ReadTsv(dir / "writing_rules.tsv", 4)) {
     static const std::map<std::string, WritingRule::Kind> kKinds = {
         {"notji", WritingRule::kNotJi}, {"notyi", WritingRule::kNotYi},
         {"neither", WritingRule::kNeither}, {"only", WritingRule::kOnly},
-        {"stillji", WritingRule::kStillJi}, {"lift", WritingRule::kLift}};
+        {"stillji", WritingRule::kStillJi}, {"lift", WritingRule::kLift}, {"noji", WritingRule::kNoJi}};
     Require(kKinds.count(f[0]) == 1, "writing_rules.tsv: unknown rule " + f[0]);
-    WritingRule w{kKinds.at(f[0]), parse(f[1], f[0]), {}, {}};
+    WritingRule w{kKinds.at(f[0]), parse(f[1], f[0]), {}, -1, {}};
     if (w.kind == WritingRule::kOnly || w.kind == WritingRule::kStillJi)
       for (const auto& c : w.when) {
         Require(c.spirits.size() == 1 && c.officer < 0 && c.season < 0 && !c.earthRule,
                 "writing_rules.tsv: " + f[0] + " takes spirits");
         w.spirits.insert(c.spirits[0]);
       }
-    if (w.kind == WritingRule::kLift)  // the spirit lifted is the first of each condition
+    if (w.kind == WritingRule::kLift) {  // what is lifted: the officer day, else the first spirit
       for (const auto& c : w.when) {
-        Require(!c.spirits.empty(), "writing_rules.tsv: lift needs a spirit");
-        w.spirits.insert(c.spirits[0]);
+        Require(c.officer >= 0 || !c.spirits.empty(), "writing_rules.tsv: lift needs a spirit or an officer day");
+        if (c.officerFirst) {
+          Require(w.officer < 0 || w.officer == c.officer, "writing_rules.tsv: one officer a rule");
+          w.officer = c.officer;
+        } else {
+          w.spirits.insert(c.spirits[0]);
+        }
       }
+      Require(w.officer < 0 || w.spirits.empty(), "writing_rules.tsv: lift an officer day or spirits, not both");
+      // The spirits named after the officer day share its taboos (平日 is 死神).
+      if (w.officer >= 0 && f[3] != "-")
+        for (const auto& n : Split(f[3], ' ')) {
+          Require(spirits.count(n) == 1, "writing_rules.tsv: unknown spirit " + n);
+          w.spirits.insert(spirits.at(n));
+        }
+    }
     if (f[2] != "-")
     for (const auto& a : Split(f[2], ' ')) {
       Require(byName.count(a) == 1, "writing_rules.tsv: unknown activity " + a);
@@ -484,6 +507,8 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
       if (c.never) return false;
       for (const auto& s : c.spirits)
         if (!present[static_cast<size_t>(s)]) return false;
+      for (const auto& s : c.absent)
+        if (present[static_cast<size_t>(s)]) return false;
       if (c.officer >= 0 && c.officer != officer) return false;
       if ((c.day.stem >= 0 || c.day.branch >= 0) && !c.day.Holds(day)) return false;
       if (c.season >= 0 && c.season != season) return false;
@@ -504,18 +529,25 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
     auto forbids = [&](const Condition& c, const std::string& activity) {
       if (!holds(c)) return false;
       for (const WritingRule* w : writing)
-        if ((w->kind == WritingRule::kOnly || w->kind == WritingRule::kLift) && !w->activities.count(activity))
+        if ((w->kind == WritingRule::kOnly || w->kind == WritingRule::kLift) && !w->activities.count(activity)) {
+          if (w->officer >= 0 && c.officer == w->officer) return false;
           for (const auto& s : c.spirits)
             if (w->spirits.count(s)) return false;
+        }
       return true;
     };
     // A taboo that the virtues do not lift.
+    // A lifting rule keeps the taboos it lists even against a virtue: the
+    // virtue is what lifts the others.
     auto stillForbids = [&](const Use& u) {
       for (const WritingRule* w : writing)
-        if (w->kind == WritingRule::kStillJi && w->activities.count(u.name))
-          for (const auto& c : u.ji)
+        if ((w->kind == WritingRule::kStillJi || w->kind == WritingRule::kLift) && w->activities.count(u.name))
+          for (const auto& c : u.ji) {
+            if (!forbids(c, u.name)) continue;
+            if (w->officer >= 0 && c.officer == w->officer) return true;
             for (const auto& s : c.spirits)
-              if (w->spirits.count(s) && forbids(c, u.name)) return true;
+              if (w->spirits.count(s)) return true;
+          }
       return false;
     };
     std::set<std::string> yi, ji;
@@ -529,6 +561,9 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
       if (favoured && (!forbidden || (virtue && !worst && !stillForbids(u)))) yi.insert(u.name);
       else if (forbidden) ji.insert(u.name);
     }
+
+    if (std::any_of(writing.begin(), writing.end(), [](const WritingRule* w) { return w->kind == WritingRule::kNoJi; }))
+      ji.clear();
 
     bool restricted = false;
     if (worst || (weak && !virtue)) {

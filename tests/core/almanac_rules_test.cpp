@@ -33,8 +33,12 @@ TEST(AlmanacRules, WritingRulesHoldOnEveryDay) {
       {"天狗 on 寅 days: the prayers are not favoured", std::string(kDayBranch) + " = '寅' AND " + Has("yi", "祈福")},
       {"卯 days do not favour the channel", std::string(kDayBranch) + " = '卯' AND " + Has("yi", "开渠")},
       {"壬 days do not favour the well", std::string(kDayStem) + " = '壬' AND " + Has("yi", "掘井")},
-      {"开日 writes nothing on burial", std::string(kOfficer) + " = '开' AND (" + Has("yi", "安葬") + " OR " +
-                                             Has("ji", "安葬") + " OR " + Has("yi", "破土") + ")"},
+      {"开日 does not favour burial", std::string(kOfficer) + " = '开' AND (" + Has("yi", "安葬") + " OR " +
+                                            Has("yi", "破土") + ")"},
+      {"a virtue meeting 天赦 or 天愿 forbids nothing",
+       "(" + Has("jsyq", "天赦") + " OR " + Has("jsyq", "天愿") + ") AND (" + Has("jsyq", "天德") + " OR " +
+           Has("jsyq", "月德") + " OR " + Has("jsyq", "天德合") + " OR " + Has("jsyq", "月德合") +
+           ") AND ji <> '无' AND ji <> '诸事不宜'"},
       {"月恩 days write no taboo on trade", Has("jsyq", "月恩") + " AND " + Has("ji", "开市")},
       {"the taboo stands against a favour on a day without a virtue",
        "NOT (" + Has("jsyq", "天德") + " OR " + Has("jsyq", "月德") + " OR " + Has("jsyq", "天德合") + " OR " +
