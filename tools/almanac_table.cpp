@@ -116,7 +116,7 @@ struct Use {
 
 // A rule for writing the lists (writing_rules.tsv).
 struct WritingRule {
-  enum Kind { kNotJi, kNotYi, kNeither, kOnly, kStillJi, kLift, kNoJi } kind;
+  enum Kind { kNotJi, kNotYi, kNeither, kOnly, kStillJi, kLift, kNoJi, kEven } kind;
   std::vector<Condition> when;
   std::set<int> spirits;  // kOnly, kStillJi, kLift: the spirits it concerns
   int officer = -1;       // kLift: an officer day whose taboos are lifted
@@ -226,7 +226,8 @@ void ReadUses(const fs::path& dir, Rules& r) {
     static const std::map<std::string, WritingRule::Kind> kKinds = {
         {"notji", WritingRule::kNotJi}, {"notyi", WritingRule::kNotYi},
         {"neither", WritingRule::kNeither}, {"only", WritingRule::kOnly},
-        {"stillji", WritingRule::kStillJi}, {"lift", WritingRule::kLift}, {"noji", WritingRule::kNoJi}};
+        {"stillji", WritingRule::kStillJi}, {"lift", WritingRule::kLift}, {"noji", WritingRule::kNoJi},
+        {"even", WritingRule::kEven}};
     Require(kKinds.count(f[0]) == 1, "writing_rules.tsv: unknown rule " + f[0]);
     WritingRule w{kKinds.at(f[0]), parse(f[1], f[0]), {}, -1, {}};
     if (w.kind == WritingRule::kOnly || w.kind == WritingRule::kStillJi)
@@ -235,7 +236,7 @@ void ReadUses(const fs::path& dir, Rules& r) {
                 "writing_rules.tsv: " + f[0] + " takes spirits");
         w.spirits.insert(c.spirits[0]);
       }
-    if (w.kind == WritingRule::kLift) {  // what is lifted: the officer day, else the first spirit
+    if (w.kind == WritingRule::kLift || w.kind == WritingRule::kEven) {  // the officer day, else the first spirit
       for (const auto& c : w.when) {
         Require(c.officer >= 0 || !c.spirits.empty(), "writing_rules.tsv: lift needs a spirit or an officer day");
         if (c.officerFirst) {
@@ -550,12 +551,29 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
           }
       return false;
     };
+    // Good and bad that only offset each other (吉凶相抵): what such a spirit
+    // forbids is not favoured, and what is favoured is not forbidden.
+    auto evened = [&](const Use& u) {
+      bool any = false;
+      for (const auto& c : u.ji) {
+        if (!forbids(c, u.name)) continue;
+        bool even = false;
+        for (const WritingRule* w : writing)
+          if (w->kind == WritingRule::kEven) {
+            even = even || (w->officer >= 0 && c.officer == w->officer);
+            for (const auto& s : c.spirits) even = even || w->spirits.count(s) > 0;
+          }
+        if (!even) return false;
+        any = true;
+      }
+      return any;
+    };
     std::set<std::string> yi, ji;
     for (const Use& u : rules.uses) {
       const bool favoured = anyHolds(u.yi) && !ruled(WritingRule::kNotYi, u.name);
       const bool forbidden = std::any_of(u.ji.begin(), u.ji.end(), [&](const Condition& c) { return forbids(c, u.name); }) &&
                              !ruled(WritingRule::kNotJi, u.name);
-      if (ruled(WritingRule::kNeither, u.name)) continue;
+      if (ruled(WritingRule::kNeither, u.name) || (favoured && forbidden && evened(u))) continue;
       // Both: a day with a virtue is strong enough for the favour
       // (吉足胜凶，从宜不从忌); any other day follows the taboo (吉不抵凶，从忌不从宜).
       if (favoured && (!forbidden || (virtue && !worst && !stillForbids(u)))) yi.insert(u.name);
