@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
+#include <cstdint>
 #include <cmath>
 #include <map>
 #include <set>
@@ -89,12 +91,15 @@ enum class Basis { kMonth, kSeason, kAny, kOfficer, kEarthRule, kNoGeneral };
 
 struct SpiritRule {
   std::string name;
+  int id = -1;  // its name's place in Rules::spiritNames
   bool good = true;
   std::string rank;  // 德, 下下, 下 or -
   Basis basis = Basis::kAny;
   std::vector<std::vector<Match>> values;  // by month (寅 first), season, or one
   int officer = -1;
 };
+
+inline constexpr size_t kMaxSpirits = 256;
 
 // One condition of the manual's lists of uses: every part must hold.
 struct Condition {
@@ -111,6 +116,7 @@ struct Condition {
 // An activity: what favours it and what forbids it (卷十一, 用事).
 struct Use {
   std::string name;
+  int index = 0;  // place in the order of writing
   std::vector<Condition> yi, ji;
 };
 
@@ -118,9 +124,15 @@ struct Use {
 struct WritingRule {
   enum Kind { kNotJi, kNotYi, kNeither, kOnly, kStillJi, kLift, kNoJi, kEven } kind;
   std::vector<Condition> when;
-  std::set<int> spirits;  // kOnly, kStillJi, kLift: the spirits it concerns
-  int officer = -1;       // kLift: an officer day whose taboos are lifted
-  std::set<std::string> activities;
+  std::bitset<kMaxSpirits> spirits;  // the spirits it concerns (not for kNotJi, kNotYi, kNeither)
+  int officer = -1;                  // or the officer day
+  std::uint64_t activities = 0;      // the activities it concerns, by their place in the order
+  // Whether a forbidding condition of uses.tsv belongs to the spirit or day concerned.
+  bool Concerns(const Condition& c) const {
+    if (officer >= 0 && c.officer == officer) return true;
+    return std::any_of(c.spirits.begin(), c.spirits.end(), [&](int s) { return spirits.test(static_cast<size_t>(s)); });
+  }
+  bool Covers(int activity) const { return (activities >> activity) & 1U; }
 };
 
 struct Rules {
@@ -159,8 +171,11 @@ std::vector<std::string> Fields(const std::string& line) { return Split(line, '\
 void ReadUses(const fs::path& dir, Rules& r) {
   std::map<std::string, int> spirits;
   std::set<std::string> uncomputed;
-  for (const auto& s : r.spirits)
+  for (auto& s : r.spirits) {
     if (spirits.emplace(s.name, static_cast<int>(r.spiritNames.size())).second) r.spiritNames.push_back(s.name);
+    s.id = spirits.at(s.name);
+  }
+  Require(r.spiritNames.size() <= kMaxSpirits, "spirits.tsv: too many spirits");
   std::map<std::string, Use> byName;
   auto parse = [&](const std::string& list, const std::string& where) {
     std::vector<Condition> out;
@@ -214,10 +229,12 @@ void ReadUses(const fs::path& dir, Rules& r) {
     }
     Require(f.size() == 4, "uses.tsv: four columns expected: " + line);
     Require(byName.count(f[0]) == 0, "uses.tsv: " + f[0] + " twice");
-    byName[f[0]] = {f[0], parse(f[2], f[0]), parse(f[3], f[0])};
+    byName[f[0]] = {f[0], 0, parse(f[2], f[0]), parse(f[3], f[0])};
   }
+  Require(r.order.size() <= 64, "activity_order.txt: at most 64 activities");
   for (const auto& a : r.order) {
     Require(byName.count(a) == 1, "uses.tsv has no row for " + a);
+    byName[a].index = static_cast<int>(r.uses.size());
     r.uses.push_back(byName[a]);
   }
   Require(r.uses.size() == byName.size(), "uses.tsv has an activity that activity_order.txt lacks");
@@ -229,12 +246,12 @@ void ReadUses(const fs::path& dir, Rules& r) {
         {"stillji", WritingRule::kStillJi}, {"lift", WritingRule::kLift}, {"noji", WritingRule::kNoJi},
         {"even", WritingRule::kEven}};
     Require(kKinds.count(f[0]) == 1, "writing_rules.tsv: unknown rule " + f[0]);
-    WritingRule w{kKinds.at(f[0]), parse(f[1], f[0]), {}, -1, {}};
+    WritingRule w{kKinds.at(f[0]), parse(f[1], f[0]), {}, -1, 0};
     if (w.kind == WritingRule::kOnly || w.kind == WritingRule::kStillJi)
       for (const auto& c : w.when) {
         Require(c.spirits.size() == 1 && c.officer < 0 && c.season < 0 && !c.earthRule,
                 "writing_rules.tsv: " + f[0] + " takes spirits");
-        w.spirits.insert(c.spirits[0]);
+        w.spirits.set(static_cast<size_t>(c.spirits[0]));
       }
     if (w.kind == WritingRule::kLift || w.kind == WritingRule::kEven) {  // the officer day, else the first spirit
       for (const auto& c : w.when) {
@@ -243,21 +260,21 @@ void ReadUses(const fs::path& dir, Rules& r) {
           Require(w.officer < 0 || w.officer == c.officer, "writing_rules.tsv: one officer a rule");
           w.officer = c.officer;
         } else {
-          w.spirits.insert(c.spirits[0]);
+          w.spirits.set(static_cast<size_t>(c.spirits[0]));
         }
       }
-      Require(w.officer < 0 || w.spirits.empty(), "writing_rules.tsv: lift an officer day or spirits, not both");
+      Require(w.officer < 0 || w.spirits.none(), "writing_rules.tsv: lift an officer day or spirits, not both");
       // The spirits named after the officer day share its taboos (平日 is 死神).
       if (w.officer >= 0 && f[3] != "-")
         for (const auto& n : Split(f[3], ' ')) {
           Require(spirits.count(n) == 1, "writing_rules.tsv: unknown spirit " + n);
-          w.spirits.insert(spirits.at(n));
+          w.spirits.set(static_cast<size_t>(spirits.at(n)));
         }
     }
     if (f[2] != "-")
     for (const auto& a : Split(f[2], ' ')) {
       Require(byName.count(a) == 1, "writing_rules.tsv: unknown activity " + a);
-      w.activities.insert(a);
+      w.activities |= std::uint64_t{1} << byName.at(a).index;
     }
     r.writing.push_back(std::move(w));
   }
@@ -475,7 +492,6 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
     // The spirits of the day.
     std::vector<std::string> good, bad;
     std::vector<char> present(rules.spiritNames.size(), 0);
-    std::set<std::string> presentNames;
     bool virtue = false, worst = false, weak = false;
     for (const SpiritRule& s : rules.spirits) {
       bool holds = false;
@@ -490,8 +506,8 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
         case Basis::kOfficer: holds = officer == s.officer; break;
         case Basis::kNoGeneral: holds = NoGeneral(rules, monthNo, day); break;
       }
-      if (!holds || !presentNames.insert(s.name).second) continue;
-      present[static_cast<size_t>(std::find(rules.spiritNames.begin(), rules.spiritNames.end(), s.name) - rules.spiritNames.begin())] = 1;
+      if (!holds || present[static_cast<size_t>(s.id)]) continue;
+      present[static_cast<size_t>(s.id)] = 1;
       (s.good ? good : bad).push_back(s.name);
       virtue = virtue || s.rank == "德";
       worst = worst || s.rank == "下下";
@@ -518,70 +534,54 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
     };
     auto anyHolds = [&](const std::vector<Condition>& cs) { return std::any_of(cs.begin(), cs.end(), holds); };
     // The writing rules that hold on this day.
-    std::vector<const WritingRule*> writing;
+    // The writing rules that hold on this day, by kind.
+    std::array<std::vector<const WritingRule*>, 8> writing;
     for (const WritingRule& w : rules.writing)
-      if (w.kind == WritingRule::kOnly || w.kind == WritingRule::kStillJi || anyHolds(w.when)) writing.push_back(&w);
-    auto ruled = [&](WritingRule::Kind kind, const std::string& activity) {
-      return std::any_of(writing.begin(), writing.end(), [&](const WritingRule* w) {
-        return (w->kind == kind || w->kind == WritingRule::kNeither) && w->activities.count(activity);
-      });
+      if (w.kind == WritingRule::kOnly || w.kind == WritingRule::kStillJi || anyHolds(w.when))
+        writing[static_cast<size_t>(w.kind)].push_back(&w);
+    auto of = [&](WritingRule::Kind kind) -> const std::vector<const WritingRule*>& {
+      return writing[static_cast<size_t>(kind)];
     };
-    // A condition made of spirits that forbid only other activities.
-    auto forbids = [&](const Condition& c, const std::string& activity) {
-      if (!holds(c)) return false;
-      for (const WritingRule* w : writing)
-        if ((w->kind == WritingRule::kOnly || w->kind == WritingRule::kLift) && !w->activities.count(activity)) {
-          if (w->officer >= 0 && c.officer == w->officer) return false;
-          for (const auto& s : c.spirits)
-            if (w->spirits.count(s)) return false;
-        }
-      return true;
-    };
-    // A taboo that the virtues do not lift.
-    // A lifting rule keeps the taboos it lists even against a virtue: the
-    // virtue is what lifts the others.
-    auto stillForbids = [&](const Use& u) {
-      for (const WritingRule* w : writing)
-        if ((w->kind == WritingRule::kStillJi || w->kind == WritingRule::kLift) && w->activities.count(u.name))
-          for (const auto& c : u.ji) {
-            if (!forbids(c, u.name)) continue;
-            if (w->officer >= 0 && c.officer == w->officer) return true;
-            for (const auto& s : c.spirits)
-              if (w->spirits.count(s)) return true;
-          }
-      return false;
-    };
-    // Good and bad that only offset each other (吉凶相抵): what such a spirit
-    // forbids is not favoured, and what is favoured is not forbidden.
-    auto evened = [&](const Use& u) {
-      bool any = false;
-      for (const auto& c : u.ji) {
-        if (!forbids(c, u.name)) continue;
-        bool even = false;
-        for (const WritingRule* w : writing)
-          if (w->kind == WritingRule::kEven) {
-            even = even || (w->officer >= 0 && c.officer == w->officer);
-            for (const auto& s : c.spirits) even = even || w->spirits.count(s) > 0;
-          }
-        if (!even) return false;
-        any = true;
-      }
-      return any;
+    auto ruled = [&](WritingRule::Kind kind, int activity) {
+      return std::any_of(of(kind).begin(), of(kind).end(), [&](const WritingRule* w) { return w->Covers(activity); });
     };
     std::set<std::string> yi, ji;
+    std::vector<const Condition*> taboos;  // the forbidding conditions that hold for an activity
     for (const Use& u : rules.uses) {
-      const bool favoured = anyHolds(u.yi) && !ruled(WritingRule::kNotYi, u.name);
-      const bool forbidden = std::any_of(u.ji.begin(), u.ji.end(), [&](const Condition& c) { return forbids(c, u.name); }) &&
-                             !ruled(WritingRule::kNotJi, u.name);
-      if (ruled(WritingRule::kNeither, u.name) || (favoured && forbidden && evened(u))) continue;
+      // A condition whose spirit forbids only other activities, or is lifted
+      // on this day, does not forbid.
+      taboos.clear();
+      for (const Condition& c : u.ji) {
+        if (!holds(c)) continue;
+        bool lifted = false;
+        for (const auto kind : {WritingRule::kOnly, WritingRule::kLift})
+          for (const WritingRule* w : of(kind)) lifted = lifted || (!w->Covers(u.index) && w->Concerns(c));
+        if (!lifted) taboos.push_back(&c);
+      }
+      const bool favoured = anyHolds(u.yi) && !ruled(WritingRule::kNotYi, u.index);
+      const bool forbidden = !taboos.empty() && !ruled(WritingRule::kNotJi, u.index);
+      // Good and bad that only offset each other (吉凶相抵): what such a spirit
+      // forbids is not favoured, and what is favoured is not forbidden.
+      const bool evened = !taboos.empty() && std::all_of(taboos.begin(), taboos.end(), [&](const Condition* c) {
+        return std::any_of(of(WritingRule::kEven).begin(), of(WritingRule::kEven).end(),
+                           [&](const WritingRule* w) { return w->Concerns(*c); });
+      });
+      if (ruled(WritingRule::kNeither, u.index) || (favoured && forbidden && evened)) continue;
+      // A taboo that the virtues do not lift (遇德犹忌); a lifting rule keeps
+      // the taboos it lists even against a virtue, the virtue being what lifts
+      // the others.
+      bool stillForbids = false;
+      for (const auto kind : {WritingRule::kStillJi, WritingRule::kLift})
+        for (const WritingRule* w : of(kind))
+          if (w->Covers(u.index))
+            for (const Condition* c : taboos) stillForbids = stillForbids || w->Concerns(*c);
       // Both: a day with a virtue is strong enough for the favour
       // (吉足胜凶，从宜不从忌); any other day follows the taboo (吉不抵凶，从忌不从宜).
-      if (favoured && (!forbidden || (virtue && !worst && !stillForbids(u)))) yi.insert(u.name);
+      if (favoured && (!forbidden || (virtue && !worst && !stillForbids))) yi.insert(u.name);
       else if (forbidden) ji.insert(u.name);
     }
 
-    if (std::any_of(writing.begin(), writing.end(), [](const WritingRule* w) { return w->kind == WritingRule::kNoJi; }))
-      ji.clear();
+    if (!of(WritingRule::kNoJi).empty()) ji.clear();
 
     bool restricted = false;
     if (worst || (weak && !virtue)) {
