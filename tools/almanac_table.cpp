@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
+#include <cstdint>
 #include <cmath>
 #include <map>
 #include <set>
@@ -89,6 +91,7 @@ enum class Basis { kMonth, kSeason, kAny, kOfficer, kEarthRule, kNoGeneral };
 
 struct SpiritRule {
   std::string name;
+  int id = -1;  // its name's place in Rules::spiritNames
   bool good = true;
   std::string rank;  // 德, 下下, 下 or -
   Basis basis = Basis::kAny;
@@ -96,8 +99,40 @@ struct SpiritRule {
   int officer = -1;
 };
 
-struct Activities {
-  std::vector<std::string> yi, ji;
+inline constexpr size_t kMaxSpirits = 256;
+
+// One condition of the manual's lists of uses: every part must hold.
+struct Condition {
+  std::vector<int> spirits;  // spirits of the day, by their number in Rules::spiritNames
+  std::vector<int> absent;   // spirits the day must not have (written "!name")
+  int officer = -1;
+  Match day;                         // a stem or branch day; none when both are -1
+  int season = -1;                   // 0 spring … 3 winter
+  bool earthRule = false;            // 土王用事后
+  bool never = false;                // a condition this almanac does not work out
+  bool officerFirst = false;         // the condition begins with its officer day
+};
+
+// An activity: what favours it and what forbids it (卷十一, 用事).
+struct Use {
+  std::string name;
+  int index = 0;  // place in the order of writing
+  std::vector<Condition> yi, ji;
+};
+
+// A rule for writing the lists (writing_rules.tsv).
+struct WritingRule {
+  enum Kind { kNotJi, kNotYi, kNeither, kOnly, kStillJi, kLift, kNoJi, kEven } kind;
+  std::vector<Condition> when;
+  std::bitset<kMaxSpirits> spirits;  // the spirits it concerns (not for kNotJi, kNotYi, kNeither)
+  int officer = -1;                  // or the officer day
+  std::uint64_t activities = 0;      // the activities it concerns, by their place in the order
+  // Whether a forbidding condition of uses.tsv belongs to the spirit or day concerned.
+  bool Concerns(const Condition& c) const {
+    if (officer >= 0 && c.officer == officer) return true;
+    return std::any_of(c.spirits.begin(), c.spirits.end(), [&](int s) { return spirits.test(static_cast<size_t>(s)); });
+  }
+  bool Covers(int activity) const { return (activities >> activity) & 1U; }
 };
 
 struct Rules {
@@ -111,7 +146,9 @@ struct Rules {
   };
   std::array<Ruler, 12> rulers;
   std::vector<SpiritRule> spirits;
-  std::map<std::string, Activities> activities;
+  std::vector<std::string> spiritNames;  // each name once (a spirit may have several rows)
+  std::vector<Use> uses;  // in the order of writing
+  std::vector<WritingRule> writing;
   std::vector<std::string> order;
   std::set<std::string> smallMatters;
   std::array<std::vector<int>, 10> stemPalaces;
@@ -128,6 +165,120 @@ bool NoGeneral(const Rules& r, int monthNo, int day) {
 }
 
 std::vector<std::string> Fields(const std::string& line) { return Split(line, '\t'); }
+
+// The manual's lists of uses (uses.tsv), checked against the spirits, the
+// officers and the order of writing.
+void ReadUses(const fs::path& dir, Rules& r) {
+  std::map<std::string, int> spirits;
+  std::set<std::string> uncomputed;
+  for (auto& s : r.spirits) {
+    if (spirits.emplace(s.name, static_cast<int>(r.spiritNames.size())).second) r.spiritNames.push_back(s.name);
+    s.id = spirits.at(s.name);
+  }
+  Require(r.spiritNames.size() <= kMaxSpirits, "spirits.tsv: too many spirits");
+  std::map<std::string, Use> byName;
+  auto parse = [&](const std::string& list, const std::string& where) {
+    std::vector<Condition> out;
+    if (list == "-") return out;
+    for (const auto& token : Split(list, ' ')) {
+      Condition c;
+      for (const auto& part : Split(token, '+')) {
+        if (part.starts_with("!")) {
+          const std::string name = part.substr(1);
+          Require(spirits.count(name) == 1, where + ": unknown spirit " + name);
+          c.absent.push_back(spirits.at(name));
+          continue;
+        }
+        static constexpr std::array<std::string_view, 4> kSeasons = {"春", "夏", "秋", "冬"};
+        const auto chars = Chars(part);
+        const auto season = std::find(kSeasons.begin(), kSeasons.end(), part);
+        const auto officer = chars.size() == 2 && chars[1] == "日"
+                                 ? std::find(r.officers.begin(), r.officers.end(), chars[0])
+                                 : r.officers.end();
+        if (uncomputed.count(part)) {
+          c.never = true;
+        } else if (spirits.count(part)) {
+          c.spirits.push_back(spirits.at(part));
+        } else if (season != kSeasons.end()) {
+          c.season = static_cast<int>(season - kSeasons.begin());
+        } else if (part == "土王用事后") {
+          c.earthRule = true;
+        } else if (officer != r.officers.end()) {
+          c.officer = static_cast<int>(officer - r.officers.begin());
+          c.officerFirst = c.spirits.empty() && c.absent.empty();
+        } else {
+          Require(chars.size() == 2 && chars[1] == "日", where + ": unknown condition " + part);
+          const auto alt = ParseAlternatives(chars[0]);
+          Require(alt.size() == 1, where + ": unknown condition " + part);
+          c.day = alt[0];
+        }
+      }
+      out.push_back(std::move(c));
+    }
+    return out;
+  };
+  for (const auto& line : ReadLines(dir / "uses.tsv")) {
+    const auto f = Fields(line);
+    if (f[0] == "uncomputed") {
+      Require(f.size() == 2, "uses.tsv: " + line);
+      for (const auto& n : Split(f[1], ' ')) {
+        Require(spirits.count(n) == 0, "uses.tsv: " + n + " is worked out, not uncomputed");
+        uncomputed.insert(n);
+      }
+      continue;
+    }
+    Require(f.size() == 4, "uses.tsv: four columns expected: " + line);
+    Require(byName.count(f[0]) == 0, "uses.tsv: " + f[0] + " twice");
+    byName[f[0]] = {f[0], 0, parse(f[2], f[0]), parse(f[3], f[0])};
+  }
+  Require(r.order.size() <= 64, "activity_order.txt: at most 64 activities");
+  for (const auto& a : r.order) {
+    Require(byName.count(a) == 1, "uses.tsv has no row for " + a);
+    byName[a].index = static_cast<int>(r.uses.size());
+    r.uses.push_back(byName[a]);
+  }
+  Require(r.uses.size() == byName.size(), "uses.tsv has an activity that activity_order.txt lacks");
+
+  for (const auto& f : ReadTsv(dir / "writing_rules.tsv", 4)) {
+    static const std::map<std::string, WritingRule::Kind> kKinds = {
+        {"notji", WritingRule::kNotJi}, {"notyi", WritingRule::kNotYi},
+        {"neither", WritingRule::kNeither}, {"only", WritingRule::kOnly},
+        {"stillji", WritingRule::kStillJi}, {"lift", WritingRule::kLift}, {"noji", WritingRule::kNoJi},
+        {"even", WritingRule::kEven}};
+    Require(kKinds.count(f[0]) == 1, "writing_rules.tsv: unknown rule " + f[0]);
+    WritingRule w{kKinds.at(f[0]), parse(f[1], f[0]), {}, -1, 0};
+    if (w.kind == WritingRule::kOnly || w.kind == WritingRule::kStillJi)
+      for (const auto& c : w.when) {
+        Require(c.spirits.size() == 1 && c.officer < 0 && c.season < 0 && !c.earthRule,
+                "writing_rules.tsv: " + f[0] + " takes spirits");
+        w.spirits.set(static_cast<size_t>(c.spirits[0]));
+      }
+    if (w.kind == WritingRule::kLift || w.kind == WritingRule::kEven) {  // the officer day, else the first spirit
+      for (const auto& c : w.when) {
+        Require(c.officer >= 0 || !c.spirits.empty(), "writing_rules.tsv: lift needs a spirit or an officer day");
+        if (c.officerFirst) {
+          Require(w.officer < 0 || w.officer == c.officer, "writing_rules.tsv: one officer a rule");
+          w.officer = c.officer;
+        } else {
+          w.spirits.set(static_cast<size_t>(c.spirits[0]));
+        }
+      }
+      Require(w.officer < 0 || w.spirits.none(), "writing_rules.tsv: lift an officer day or spirits, not both");
+      // The spirits named after the officer day share its taboos (平日 is 死神).
+      if (w.officer >= 0 && f[3] != "-")
+        for (const auto& n : Split(f[3], ' ')) {
+          Require(spirits.count(n) == 1, "writing_rules.tsv: unknown spirit " + n);
+          w.spirits.set(static_cast<size_t>(spirits.at(n)));
+        }
+    }
+    if (f[2] != "-")
+    for (const auto& a : Split(f[2], ' ')) {
+      Require(byName.count(a) == 1, "writing_rules.tsv: unknown activity " + a);
+      w.activities |= std::uint64_t{1} << byName.at(a).index;
+    }
+    r.writing.push_back(std::move(w));
+  }
+}
 
 Rules ReadRules(const fs::path& dir) {
   Rules r;
@@ -176,21 +327,10 @@ Rules ReadRules(const fs::path& dir) {
 
   for (const auto& line : ReadLines(dir / "activity_order.txt")) r.order.push_back(line);
   const std::set<std::string> known(r.order.begin(), r.order.end());
-  auto checked = [&](const std::string& list, const std::string& where) {
-    std::vector<std::string> acts;
-    if (list == "-") return acts;
-    for (const auto& a : Split(list, ' ')) {
-      Require(known.count(a) == 1, where + ": unknown activity " + a);
-      acts.push_back(a);
-    }
-    return acts;
-  };
   for (const auto& a : ReadLines(dir / "small_matters.txt")) {
     Require(known.count(a) == 1, "small_matters.txt: unknown activity " + a);
     r.smallMatters.insert(a);
   }
-  for (const auto& f : ReadTsv(dir / "activities.tsv", 3))
-    r.activities[f[0]] = {checked(f[1], f[0]), checked(f[2], f[0])};
 
   for (const auto& line : ReadLines(dir / "spirits.tsv")) {
     const auto f = Fields(line);
@@ -224,10 +364,9 @@ Rules ReadRules(const fs::path& dir) {
     }
     if (s.basis != Basis::kOfficer && s.basis != Basis::kNoGeneral)
       for (size_t i = 4; i < f.size(); ++i) s.values.push_back(ParseAlternatives(f[i]));
-    Require(r.activities.count(s.name) == 1, "activities.tsv has no row for " + s.name);
     r.spirits.push_back(std::move(s));
   }
-  for (const auto& o : r.officers) Require(r.activities.count(o) == 1, "activities.tsv has no row for " + o);
+  ReadUses(dir, r);
 
   // 不将 from 月厌 and the stems' palaces.
   for (const auto& f : ReadTsv(dir / "stem_palaces.tsv", 2))
@@ -352,9 +491,8 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
 
     // The spirits of the day.
     std::vector<std::string> good, bad;
-    std::set<std::string> present;
+    std::vector<char> present(rules.spiritNames.size(), 0);
     bool virtue = false, worst = false, weak = false;
-    std::vector<const SpiritRule*> found;
     for (const SpiritRule& s : rules.spirits) {
       bool holds = false;
       auto any = [&](const std::vector<Match>& ms) {
@@ -368,8 +506,8 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
         case Basis::kOfficer: holds = officer == s.officer; break;
         case Basis::kNoGeneral: holds = NoGeneral(rules, monthNo, day); break;
       }
-      if (!holds || !present.insert(s.name).second) continue;
-      found.push_back(&s);
+      if (!holds || present[static_cast<size_t>(s.id)]) continue;
+      present[static_cast<size_t>(s.id)] = 1;
       (s.good ? good : bad).push_back(s.name);
       virtue = virtue || s.rank == "德";
       worst = worst || s.rank == "下下";
@@ -379,16 +517,71 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
     row.jsyq = good.empty() ? "无" : Join(good);
     row.xsyq = bad.empty() ? "无" : Join(bad);
 
-    // Favourable and unfavourable activities: every spirit's and the
-    // officer's own, then the manual's ranking rules.
-    std::set<std::string> yi, ji;
-    auto take = [&](const std::string& name) {
-      const Activities& a = rules.activities.at(name);
-      yi.insert(a.yi.begin(), a.yi.end());
-      ji.insert(a.ji.begin(), a.ji.end());
+    // Favourable and unfavourable activities by the manual's lists of uses:
+    // an activity is favoured when one of its favouring conditions holds and
+    // forbidden when one of its forbidding ones does.
+    auto holds = [&](const Condition& c) {
+      if (c.never) return false;
+      for (const auto& s : c.spirits)
+        if (!present[static_cast<size_t>(s)]) return false;
+      for (const auto& s : c.absent)
+        if (present[static_cast<size_t>(s)]) return false;
+      if (c.officer >= 0 && c.officer != officer) return false;
+      if ((c.day.stem >= 0 || c.day.branch >= 0) && !c.day.Holds(day)) return false;
+      if (c.season >= 0 && c.season != season) return false;
+      if (c.earthRule && earthRule.count(d) == 0) return false;
+      return true;
     };
-    for (const SpiritRule* s : found) take(s->name);
-    take(rules.officers[officer]);
+    auto anyHolds = [&](const std::vector<Condition>& cs) { return std::any_of(cs.begin(), cs.end(), holds); };
+    // The writing rules that hold on this day.
+    // The writing rules that hold on this day, by kind.
+    std::array<std::vector<const WritingRule*>, 8> writing;
+    for (const WritingRule& w : rules.writing)
+      if (w.kind == WritingRule::kOnly || w.kind == WritingRule::kStillJi || anyHolds(w.when))
+        writing[static_cast<size_t>(w.kind)].push_back(&w);
+    auto of = [&](WritingRule::Kind kind) -> const std::vector<const WritingRule*>& {
+      return writing[static_cast<size_t>(kind)];
+    };
+    auto ruled = [&](WritingRule::Kind kind, int activity) {
+      return std::any_of(of(kind).begin(), of(kind).end(), [&](const WritingRule* w) { return w->Covers(activity); });
+    };
+    std::set<std::string> yi, ji;
+    std::vector<const Condition*> taboos;  // the forbidding conditions that hold for an activity
+    for (const Use& u : rules.uses) {
+      // A condition whose spirit forbids only other activities, or is lifted
+      // on this day, does not forbid.
+      taboos.clear();
+      for (const Condition& c : u.ji) {
+        if (!holds(c)) continue;
+        bool lifted = false;
+        for (const auto kind : {WritingRule::kOnly, WritingRule::kLift})
+          for (const WritingRule* w : of(kind)) lifted = lifted || (!w->Covers(u.index) && w->Concerns(c));
+        if (!lifted) taboos.push_back(&c);
+      }
+      const bool favoured = anyHolds(u.yi) && !ruled(WritingRule::kNotYi, u.index);
+      const bool forbidden = !taboos.empty() && !ruled(WritingRule::kNotJi, u.index);
+      // Good and bad that only offset each other (吉凶相抵): what such a spirit
+      // forbids is not favoured, and what is favoured is not forbidden.
+      const bool evened = !taboos.empty() && std::all_of(taboos.begin(), taboos.end(), [&](const Condition* c) {
+        return std::any_of(of(WritingRule::kEven).begin(), of(WritingRule::kEven).end(),
+                           [&](const WritingRule* w) { return w->Concerns(*c); });
+      });
+      if (ruled(WritingRule::kNeither, u.index) || (favoured && forbidden && evened)) continue;
+      // A taboo that the virtues do not lift (遇德犹忌); a lifting rule keeps
+      // the taboos it lists even against a virtue, the virtue being what lifts
+      // the others.
+      bool stillForbids = false;
+      for (const auto kind : {WritingRule::kStillJi, WritingRule::kLift})
+        for (const WritingRule* w : of(kind))
+          if (w->Covers(u.index))
+            for (const Condition* c : taboos) stillForbids = stillForbids || w->Concerns(*c);
+      // Both: a day with a virtue is strong enough for the favour
+      // (吉足胜凶，从宜不从忌); any other day follows the taboo (吉不抵凶，从忌不从宜).
+      if (favoured && (!forbidden || (virtue && !worst && !stillForbids))) yi.insert(u.name);
+      else if (forbidden) ji.insert(u.name);
+    }
+
+    if (!of(WritingRule::kNoJi).empty()) ji.clear();
 
     bool restricted = false;
     if (worst || (weak && !virtue)) {
@@ -396,14 +589,6 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
       for (auto it = yi.begin(); it != yi.end();)
         it = rules.smallMatters.count(*it) ? std::next(it) : yi.erase(it);
       restricted = true;
-    }
-    // An activity both favoured and disfavoured: a day with a virtue, or
-    // with more auspicious than inauspicious spirits (吉足胜凶), follows the
-    // favour (从宜不从忌); any other day follows the taboo (从忌不从宜).
-    if ((virtue || good.size() > bad.size()) && !worst) {
-      for (const auto& a : yi) ji.erase(a);
-    } else {
-      for (const auto& a : ji) yi.erase(a);
     }
     std::vector<std::string> yiList, jiList;
     for (const auto& a : rules.order) {
