@@ -16,10 +16,14 @@ std::filesystem::path& OverrideDir() {
 }  // namespace
 
 std::filesystem::path ProgramDir() {
-  std::error_code ec;
-  auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) return std::filesystem::current_path();
-  return exe.parent_path();
+  // The program does not move while it runs: ask the system once.
+  static const std::filesystem::path dir = [] {
+    std::error_code ec;
+    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) return std::filesystem::current_path();
+    return exe.parent_path();
+  }();
+  return dir;
 }
 
 void SetDataDirOverride(const std::filesystem::path& dir) { OverrideDir() = dir; }
