@@ -18,6 +18,13 @@ namespace {
 constexpr size_t kMaxItems = 21;
 constexpr int kValueBytes = 10;
 
+// Blanks and control characters cut from both ends, as Trim does.
+std::string_view TrimView(std::string_view s) {
+  while (!s.empty() && static_cast<unsigned char>(s.front()) <= 0x20) s.remove_prefix(1);
+  while (!s.empty() && static_cast<unsigned char>(s.back()) <= 0x20) s.remove_suffix(1);
+  return s;
+}
+
 ShenshaItem ParseItem(std::string_view item) {
   ShenshaItem out;
   const size_t colon = item.find(':');
@@ -102,19 +109,23 @@ ShenshaRuleLine ParseShenshaRuleLine(std::string_view line) {
   ShenshaRuleLine rule;
   const std::string nameField = Utf8Mid(line, 0, 5);
   rule.name = Trim(nameField);
-  std::string rest = nameField.empty() ? Trim(line) : Trim(ReplaceAll(std::string(line), nameField, ""));
-  std::vector<std::string> items;
+  const std::string body = nameField.empty() ? Trim(line) : Trim(ReplaceAll(std::string(line), nameField, ""));
+  // The items are cut from the body as views: the text before the first
+  // comma, then the rest after it, trimmed, cut again.
+  std::string_view rest = body;
+  std::vector<std::string_view> items;
   while (items.size() < kMaxItems) {
     const size_t comma = rest.find(',');
-    if (comma == std::string::npos) {
+    if (comma == std::string_view::npos) {
       items.push_back(rest);
       break;
     }
     items.push_back(rest.substr(0, comma));
-    rest = Trim(rest.substr(comma + 1));
+    rest = TrimView(rest.substr(comma + 1));
   }
-  for (const auto& item : items) {
-    if (Trim(item).empty()) continue;
+  rule.items.reserve(items.size());
+  for (const auto item : items) {
+    if (TrimView(item).empty()) continue;
     rule.items.push_back(ParseItem(item));
   }
   return rule;

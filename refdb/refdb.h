@@ -20,6 +20,7 @@
 #include <optional>
 #include <string>
 #include <typeindex>
+#include <unordered_map>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -113,6 +114,8 @@ class RefDb {
 
   std::filesystem::path dir_;
   std::unique_ptr<Connection> connections_[2];
+  // First rows already read in this session, by file, statement and keys.
+  std::unordered_map<std::string, Row> firstRows_;
   std::vector<std::pair<std::type_index, std::shared_ptr<void>>> sessionData_;
 };
 
