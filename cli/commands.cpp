@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 #include "cli/almanac_commands.h"
 #include "cli/matching_commands.h"
+#include "cli/pillars_command.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -81,42 +82,6 @@ int SolarTerms(const std::vector<std::string>& args, std::istream&, std::ostream
     text << name << ' ' << row.Text("SJ") << '\n';
   }
   out << text.str();
-  return 0;
-}
-
-// pillars: lines "YYYY-MM-DD HH:MM 男|女" in; for each the four pillars, the
-// conception pillar, 顺 or 逆 and the start age; "ERROR" and the message for a
-// refused line.
-int Pillars(const std::vector<std::string>&, std::istream& in, std::ostream& out, std::ostream&) {
-  RefDb db;
-  std::string line;
-  std::string text;
-  while (std::getline(in, line)) {
-    if (Trim(line).empty()) continue;
-    std::istringstream fields(line);
-    std::string date, time, sex;
-    fields >> date >> time >> sex;
-    CapturedMessages messages;
-    try {
-      int y = 0, m = 0, d = 0, h = 0, mi = 0;
-      char dash1 = 0, dash2 = 0, colon = 0;
-      std::istringstream ds(date), ts(time);
-      if (!(ds >> y >> dash1 >> m >> dash2 >> d) || dash1 != '-' || dash2 != '-' || !(ts >> h >> colon >> mi) ||
-          colon != ':')
-        throw ConversionError("“" + Trim(line) + "”不是“YYYY-MM-DD HH:MM 性别”");
-      BaziChart chart;
-      if (!ComputeBazi(chart, db, messages, y, m, d, h, 0, mi, sex)) {
-        text += "ERROR " + messages.entries.front().text + "\n";
-        continue;
-      }
-      text += chart.YearStem + chart.YearBranch + " " + chart.MonthStem + chart.MonthBranch + " " + chart.DayStem +
-              chart.DayBranch + " " + chart.HourStem + chart.HourBranch + " " + Trim(chart.ConceptionPillar) + " " +
-              (chart.LuckReverse ? "逆" : "顺") + " " + chart.StartAgeText + "\n";
-    } catch (const ConversionError& e) {
-      text += std::string("ERROR ") + e.what() + "\n";
-    }
-  }
-  out << text;
   return 0;
 }
 
@@ -270,7 +235,7 @@ const std::map<std::string, Command>& Commands() {
       {"lunar", Lunar},
       {"solar", Solar},
       {"solarterms", SolarTerms},
-      {"pillars", Pillars},
+      {"pillars", PillarsCommand},
       {"marriage", Marriage},
       {"personal", Personal},
       {"number", NumberCommand},
