@@ -50,10 +50,9 @@ struct RefDb::Connection {
   std::map<std::string, sqlite3_stmt*, std::less<>> statements;
   ~Connection() {
     for (auto& [sql, stmt] : statements) sqlite3_finalize(stmt);
-    if (db) {
-      sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-      sqlite3_close(db);
-    }
+    // Closing ends the read transaction; nothing was written, so there is
+    // nothing to commit.
+    if (db) sqlite3_close(db);
   }
 };
 
