@@ -231,15 +231,19 @@ bool ComputeBazi(BaziChart& chart, RefDb& db, Messages& messages, int year, int 
   // Ten luck pillars, starting with the month pillar itself.
   c.LuckNayinLine = "纳音：";
   c.LuckTenGodLine = "十神：";
-  std::string pillars;
+  c.LuckNayinLine.reserve(128);
+  c.LuckTenGodLine.reserve(128);
+  std::string pillars, pillar, pair;
+  pillars.reserve(96);
   for (int k = 0; k < 10; ++k) {
     const int step = c.LuckReverse == 0 ? k : -k;
     const int s = Mod(c.MonthStemIdx + step, 10);
     const int b = Mod(c.MonthBranchIdx + step, 12);
-    const std::string pillar = std::string(kStemNames[s]) + std::string(kBranchNames[b]);
-    pillars += pillar + "   ";
-    c.LuckNayinLine += NayinOf(db, pillar) + " ";
-    c.LuckTenGodLine += TenGodOf(db, c.DayStem + std::string(kStemNames[s])) + "   ";
+    pillar.assign(kStemNames[s]).append(kBranchNames[b]);
+    pillars.append(pillar).append("   ");
+    c.LuckNayinLine.append(NayinOf(db, pillar)).append(" ");
+    pair.assign(c.DayStem).append(kStemNames[s]);
+    c.LuckTenGodLine.append(TenGodOf(db, pair)).append("   ");
   }
   c.LuckPillars = Trim(pillars);
   c.PersonalityText = BirthdayPersonalityText(year, month, day, hour);
