@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <utility>
 #include <vector>
 
 #include "bazi/personality.h"
@@ -27,47 +29,82 @@ struct SolarFrame {
   int beforeJie = 0;
 };
 
+// The 节 instants one query of the reference table gave (a whole year, or one
+// term of a year), in the order the rows came.
+struct TableJie {
+  bool present = false;  // at least one 节 row could be read
+  std::vector<JieInstant> jie;
+};
+
+// The solar terms this session has read, by year and term ("" for the whole
+// year). Only years the table answered are kept; a year it does not hold, or
+// a table that cannot be read, is asked again at the next chart.
+struct SessionSolarTerms {
+  std::map<std::pair<int, std::string_view>, TableJie> read;
+};
+
+TableJie QueryJie(RefDb& db, int y, std::string_view onlyTerm) {
+  TableJie out;
+  const auto rows = onlyTerm.empty()
+                        ? db.All(Swallow{}, RefFile::kTgcode, "SELECT JQ, SJ FROM JQ WHERE YearA = ?",
+                                 {static_cast<long long>(y)})
+                        : db.All(Swallow{}, RefFile::kTgcode,
+                                 "SELECT JQ, SJ FROM JQ WHERE YearA = ? AND JQ = ? ORDER BY rowid LIMIT 1",
+                                 {static_cast<long long>(y), std::string(onlyTerm)});
+  for (const Row& row : rows) {
+    const int term = IndexOf(kSolarTermNames, row.Text(size_t{0}));
+    if (term < 0 || term % 2 != 0) continue;
+    DateValue when;
+    try {
+      when = ParseDateTimeText(row.Text(size_t{1}));
+    } catch (const ConversionError&) {
+      continue;
+    }
+    out.present = true;
+    out.jie.push_back({when, term});
+  }
+  return out;
+}
+
+const TableJie& ReadJie(RefDb& db, int y, std::string_view onlyTerm, TableJie& scratch) {
+  auto& read = db.SessionData<SessionSolarTerms>().read;
+  const auto key = std::make_pair(y, onlyTerm);
+  if (const auto it = read.find(key); it != read.end()) return it->second;
+  scratch = QueryJie(db, y, onlyTerm);
+  if (!scratch.present) return scratch;
+  return read.emplace(key, std::move(scratch)).first->second;
+}
+
 // Reads the 节 instants of the birth year from the reference table, with the
 // 大雪 before it and the 小寒 after it when the birth lies that close to the
 // year's ends. A year the table does not hold (or a table that cannot be
 // read) takes its instants from the fixed-rate formula.
 SolarFrame ReadSolarFrame(RefDb& db, int year, DateValue birth) {
   SolarFrame frame;
-  const auto readYear = [&](int y, bool wholeYear, std::string_view onlyTerm) {
-    bool present = false;
-    const auto rows = wholeYear
-                          ? db.All(Swallow{}, RefFile::kTgcode, "SELECT JQ, SJ FROM JQ WHERE YearA = ?",
-                                   {static_cast<long long>(y)})
-                          : db.All(Swallow{}, RefFile::kTgcode,
-                                   "SELECT JQ, SJ FROM JQ WHERE YearA = ? AND JQ = ? ORDER BY rowid LIMIT 1",
-                                   {static_cast<long long>(y), std::string(onlyTerm)});
-    for (const Row& row : rows) {
-      const int term = IndexOf(kSolarTermNames, row.Text(size_t{0}));
-      if (term < 0 || term % 2 != 0) continue;
-      DateValue when;
-      try {
-        when = ParseDateTimeText(row.Text(size_t{1}));
-      } catch (const ConversionError&) {
-        continue;
+  frame.jie.reserve(14);
+  TableJie scratch;
+  // onlyTerm is a literal or empty, so the session record may keep the view.
+  const auto readYear = [&](int y, std::string_view onlyTerm) {
+    const TableJie& table = ReadJie(db, y, onlyTerm, scratch);
+    if (table.present) {
+      for (const JieInstant& j : table.jie) {
+        frame.jie.push_back(j);
+        // Born on the calendar day of a 节 but before its instant.
+        if (y == year && DateOf(j.when) == DateOf(birth) && j.when > birth) frame.beforeJie = -1;
       }
-      present = true;
-      frame.jie.push_back({when, term});
-      // Born on the calendar day of a 节 but before its instant.
-      if (y == year && DateOf(when) == DateOf(birth) && when > birth) frame.beforeJie = -1;
-    }
-    if (!present) {
+    } else {
       for (int n = 0; n < 24; n += 2)
-        if (wholeYear || kSolarTermNames[n] == onlyTerm) frame.jie.push_back({SolarTermInstant(y, n), n});
+        if (onlyTerm.empty() || kSolarTermNames[n] == onlyTerm) frame.jie.push_back({SolarTermInstant(y, n), n});
     }
-    return present;
+    return table.present;
   };
-  frame.yearInTable = readYear(year, true, {});
+  frame.yearInTable = readYear(year, {});
   const auto byTime = [](const JieInstant& a, const JieInstant& b) { return a.when < b.when; };
   std::sort(frame.jie.begin(), frame.jie.end(), byTime);
   // The neighbours matter only in early January and in December; a margin of
   // a few days covers a 节 close to the birth either way.
-  if (birth < frame.jie.front().when + 3) readYear(year - 1, false, "大雪");
-  if (birth > frame.jie.back().when - 3) readYear(year + 1, false, "小寒");
+  if (birth < frame.jie.front().when + 3) readYear(year - 1, "大雪");
+  if (birth > frame.jie.back().when - 3) readYear(year + 1, "小寒");
   std::sort(frame.jie.begin(), frame.jie.end(), byTime);
   return frame;
 }
@@ -194,15 +231,19 @@ bool ComputeBazi(BaziChart& chart, RefDb& db, Messages& messages, int year, int 
   // Ten luck pillars, starting with the month pillar itself.
   c.LuckNayinLine = "纳音：";
   c.LuckTenGodLine = "十神：";
-  std::string pillars;
+  c.LuckNayinLine.reserve(128);
+  c.LuckTenGodLine.reserve(128);
+  std::string pillars, pillar, pair;
+  pillars.reserve(96);
   for (int k = 0; k < 10; ++k) {
     const int step = c.LuckReverse == 0 ? k : -k;
     const int s = Mod(c.MonthStemIdx + step, 10);
     const int b = Mod(c.MonthBranchIdx + step, 12);
-    const std::string pillar = std::string(kStemNames[s]) + std::string(kBranchNames[b]);
-    pillars += pillar + "   ";
-    c.LuckNayinLine += NayinOf(db, pillar) + " ";
-    c.LuckTenGodLine += TenGodOf(db, c.DayStem + std::string(kStemNames[s])) + "   ";
+    pillar.assign(kStemNames[s]).append(kBranchNames[b]);
+    pillars.append(pillar).append("   ");
+    c.LuckNayinLine.append(NayinOf(db, pillar)).append(" ");
+    pair.assign(c.DayStem).append(kStemNames[s]);
+    c.LuckTenGodLine.append(TenGodOf(db, pair)).append("   ");
   }
   c.LuckPillars = Trim(pillars);
   c.PersonalityText = BirthdayPersonalityText(year, month, day, hour);

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
+#include <map>
 #include <optional>
 #include <sstream>
 
@@ -19,6 +19,13 @@ namespace {
 constexpr size_t kMaxItems = 21;
 constexpr int kValueBytes = 10;
 
+// Blanks and control characters cut from both ends, as Trim does.
+std::string_view TrimView(std::string_view s) {
+  while (!s.empty() && static_cast<unsigned char>(s.front()) <= 0x20) s.remove_prefix(1);
+  while (!s.empty() && static_cast<unsigned char>(s.back()) <= 0x20) s.remove_suffix(1);
+  return s;
+}
+
 ShenshaItem ParseItem(std::string_view item) {
   ShenshaItem out;
   const size_t colon = item.find(':');
@@ -31,22 +38,59 @@ ShenshaItem ParseItem(std::string_view item) {
   return out;
 }
 
-using ItemTest = std::function<bool(int lineNumber, const ShenshaItem& item)>;
+// The rules of one file as the routines read them: either the lines of the
+// line buffer, parsed as they are reached, or the session's parsed copy.
+struct BufferRules {
+  const ShenshaBuffer& lines;
+  size_t size() const { return lines.size(); }
+  ShenshaRuleLine at(size_t i) const { return ParseShenshaRuleLine(lines[i]); }
+};
+struct ParsedRules {
+  const std::vector<ShenshaRuleLine>& lines;
+  size_t size() const { return lines.size(); }
+  const ShenshaRuleLine& at(size_t i) const { return lines[i]; }
+};
+
+// The rule files this session has read, parsed, by file name. A file that
+// could not be read is not recorded, so the next routine that needs it fails
+// the same way.
+struct SessionShenshaRules {
+  std::filesystem::path dir;
+  std::map<std::string, std::vector<ShenshaRuleLine>, std::less<>> files;
+};
+
+ParsedRules SessionRules(RefDb& db, std::string_view fileName) {
+  auto& session = db.SessionData<SessionShenshaRules>();
+  std::filesystem::path dir = DataDir();
+  if (dir != session.dir) {
+    session.files.clear();
+    session.dir = std::move(dir);
+  }
+  if (const auto it = session.files.find(fileName); it != session.files.end()) return {it->second};
+  ShenshaBuffer lines;
+  LoadShenshaRules(fileName, lines);
+  std::vector<ShenshaRuleLine> parsed;
+  parsed.reserve(lines.size());
+  for (const auto& line : lines) parsed.push_back(ParseShenshaRuleLine(line));
+  return {session.files.emplace(std::string(fileName), std::move(parsed)).first->second};
+}
 
 // The common scan: every used line, every item that passes the test adds the
 // line's name once. An empty file gives no result at all.
-std::optional<std::string> Scan(std::string_view fileName, ShenshaBuffer& buffer, int lastLine,
-                                const std::function<bool(int)>& lineUsed, const ItemTest& test) {
-  LoadShenshaRules(fileName, buffer);
-  if (buffer.empty()) return std::nullopt;
+template <class Rules, class LineUsed, class ItemTest>
+std::optional<std::string> Scan(const Rules& rules, int lastLine, const LineUsed& lineUsed, const ItemTest& test) {
+  if (rules.size() == 0) return std::nullopt;
   std::string result;
-  for (size_t i = 0; i < buffer.size(); ++i) {
+  for (size_t i = 0; i < rules.size(); ++i) {
     const int lineNumber = static_cast<int>(i) + 1;
     if (lastLine > 0 && lineNumber > lastLine) break;
     if (!lineUsed(lineNumber)) continue;
-    const ShenshaRuleLine rule = ParseShenshaRuleLine(buffer[i]);
+    const auto& rule = rules.at(i);
     for (const auto& item : rule.items)
-      if (test(lineNumber, item)) result += " " + rule.name;
+      if (test(lineNumber, item)) {
+        result += ' ';
+        result += rule.name;
+      }
   }
   return result;
 }
@@ -66,19 +110,23 @@ ShenshaRuleLine ParseShenshaRuleLine(std::string_view line) {
   ShenshaRuleLine rule;
   const std::string nameField = Utf8Mid(line, 0, 5);
   rule.name = Trim(nameField);
-  std::string rest = nameField.empty() ? Trim(line) : Trim(ReplaceAll(std::string(line), nameField, ""));
-  std::vector<std::string> items;
+  const std::string body = nameField.empty() ? Trim(line) : Trim(ReplaceAll(std::string(line), nameField, ""));
+  // The items are cut from the body as views: the text before the first
+  // comma, then the rest after it, trimmed, cut again.
+  std::string_view rest = body;
+  std::vector<std::string_view> items;
   while (items.size() < kMaxItems) {
     const size_t comma = rest.find(',');
-    if (comma == std::string::npos) {
+    if (comma == std::string_view::npos) {
       items.push_back(rest);
       break;
     }
     items.push_back(rest.substr(0, comma));
-    rest = Trim(rest.substr(comma + 1));
+    rest = TrimView(rest.substr(comma + 1));
   }
-  for (const auto& item : items) {
-    if (Trim(item).empty()) continue;
+  rule.items.reserve(items.size());
+  for (const auto item : items) {
+    if (TrimView(item).empty()) continue;
     rule.items.push_back(ParseItem(item));
   }
   return rule;
@@ -113,17 +161,21 @@ std::string GanZhiName(int index, bool isBranch) {
   return index >= 0 && index < 10 ? std::string(kCalendarStems[index]) : std::string();
 }
 
-std::string ShenshaYearStem(std::string_view yearStem, std::string_view branch, ShenshaBuffer& buffer) {
-  return Trim(Scan("niangan.txt", buffer, 0, AllLines, [&](int, const ShenshaItem& it) {
+namespace {
+
+template <class Rules>
+std::string YearStemNames(const Rules& rules, std::string_view yearStem, std::string_view branch) {
+  return Trim(Scan(rules, 0, AllLines, [&](int, const ShenshaItem& it) {
     return Contains(it.key, yearStem) && Contains(it.value, branch);
   }).value_or(""));
 }
 
-std::string ShenshaYearBranch(std::string_view yearBranch, std::string_view branch, int yearBranchIndex,
-                              int luckReverse, ShenshaBuffer& buffer) {
+template <class Rules>
+std::string YearBranchNames(const Rules& rules, std::string_view yearBranch, std::string_view branch,
+                            int yearBranchIndex, int luckReverse) {
   // Line 3 holds the forward rule of 元辰, line 4 the backward one.
   const auto used = [&](int n) { return !(n == 3 && luckReverse == 1) && !(n == 4 && luckReverse == 0); };
-  auto result = Scan("nianzhi.txt", buffer, 14, used, [&](int, const ShenshaItem& it) {
+  auto result = Scan(rules, 14, used, [&](int, const ShenshaItem& it) {
     return Contains(it.key, yearBranch) && Contains(it.value, branch);
   });
   if (!result) return {};
@@ -131,22 +183,25 @@ std::string ShenshaYearBranch(std::string_view yearBranch, std::string_view bran
   return Trim(*result);
 }
 
-std::string ShenshaMonthBranch(std::string_view monthBranch, std::string_view stem, std::string_view branch,
-                               ShenshaBuffer& buffer) {
-  return Trim(Scan("yuezhi.txt", buffer, 0, AllLines, [&](int, const ShenshaItem& it) {
+template <class Rules>
+std::string MonthBranchNames(const Rules& rules, std::string_view monthBranch, std::string_view stem,
+                             std::string_view branch) {
+  return Trim(Scan(rules, 0, AllLines, [&](int, const ShenshaItem& it) {
     return Contains(it.key, monthBranch) && (Contains(it.value, stem) || Contains(it.value, branch));
   }).value_or(""));
 }
 
-std::string ShenshaDayStem(std::string_view dayStem, std::string_view branch, ShenshaBuffer& buffer) {
-  return Trim(Scan("rigan.txt", buffer, 0, AllLines, [&](int, const ShenshaItem& it) {
+template <class Rules>
+std::string DayStemNames(const Rules& rules, std::string_view dayStem, std::string_view branch) {
+  return Trim(Scan(rules, 0, AllLines, [&](int, const ShenshaItem& it) {
     return Contains(it.key, dayStem) && Contains(it.value, branch);
   }).value_or(""));
 }
 
-std::string ShenshaDayBranch(std::string_view dayBranch, std::string_view branch, int dayBranchIndex,
-                             ShenshaBuffer& buffer) {
-  auto result = Scan("rizhi.txt", buffer, 7, AllLines, [&](int, const ShenshaItem& it) {
+template <class Rules>
+std::string DayBranchNames(const Rules& rules, std::string_view dayBranch, std::string_view branch,
+                           int dayBranchIndex) {
+  auto result = Scan(rules, 7, AllLines, [&](int, const ShenshaItem& it) {
     return Contains(it.key, dayBranch) && Contains(it.value, branch);
   });
   if (!result) return {};
@@ -154,18 +209,89 @@ std::string ShenshaDayBranch(std::string_view dayBranch, std::string_view branch
   return Trim(*result);
 }
 
-std::string ShenshaDayPillar(std::string_view pillar, std::string_view dayPillar, ShenshaBuffer& buffer) {
+template <class Rules>
+std::string DayPillarNames(const Rules& rules, std::string_view pillar, std::string_view dayPillar) {
   const std::string pillarBranch = Utf8CharAt(pillar, Utf8Length(pillar) - 1);
-  return Trim(Scan("rizhu.txt", buffer, 0, AllLines, [&](int line, const ShenshaItem& it) {
+  return Trim(Scan(rules, 0, AllLines, [&](int line, const ShenshaItem& it) {
     if (line <= 5) return Contains(it.key, pillar) && (Contains(it.value, dayPillar) || it.value.empty());
     return Contains(it.key, pillarBranch) && Contains(it.value, dayPillar);
   }).value_or(""));
 }
 
-std::string ShenshaDayPillarExtra(std::string_view dayPillar, std::string_view hourPillar, ShenshaBuffer& buffer) {
-  return Trim(Scan("rizhus.txt", buffer, 0, AllLines, [&](int, const ShenshaItem& it) {
+template <class Rules>
+std::string DayPillarExtraNames(const Rules& rules, std::string_view dayPillar, std::string_view hourPillar) {
+  return Trim(Scan(rules, 0, AllLines, [&](int, const ShenshaItem& it) {
     return (Contains(it.key, dayPillar) || it.key.empty()) && Contains(it.value, hourPillar);
   }).value_or(""));
+}
+
+// The line buffer filled afresh with the file, as each routine reads it.
+BufferRules Loaded(std::string_view fileName, ShenshaBuffer& buffer) {
+  LoadShenshaRules(fileName, buffer);
+  return {buffer};
+}
+
+}  // namespace
+
+std::string ShenshaYearStem(std::string_view yearStem, std::string_view branch, ShenshaBuffer& buffer) {
+  return YearStemNames(Loaded("niangan.txt", buffer), yearStem, branch);
+}
+
+std::string ShenshaYearBranch(std::string_view yearBranch, std::string_view branch, int yearBranchIndex,
+                              int luckReverse, ShenshaBuffer& buffer) {
+  return YearBranchNames(Loaded("nianzhi.txt", buffer), yearBranch, branch, yearBranchIndex, luckReverse);
+}
+
+std::string ShenshaMonthBranch(std::string_view monthBranch, std::string_view stem, std::string_view branch,
+                               ShenshaBuffer& buffer) {
+  return MonthBranchNames(Loaded("yuezhi.txt", buffer), monthBranch, stem, branch);
+}
+
+std::string ShenshaDayStem(std::string_view dayStem, std::string_view branch, ShenshaBuffer& buffer) {
+  return DayStemNames(Loaded("rigan.txt", buffer), dayStem, branch);
+}
+
+std::string ShenshaDayBranch(std::string_view dayBranch, std::string_view branch, int dayBranchIndex,
+                             ShenshaBuffer& buffer) {
+  return DayBranchNames(Loaded("rizhi.txt", buffer), dayBranch, branch, dayBranchIndex);
+}
+
+std::string ShenshaDayPillar(std::string_view pillar, std::string_view dayPillar, ShenshaBuffer& buffer) {
+  return DayPillarNames(Loaded("rizhu.txt", buffer), pillar, dayPillar);
+}
+
+std::string ShenshaDayPillarExtra(std::string_view dayPillar, std::string_view hourPillar, ShenshaBuffer& buffer) {
+  return DayPillarExtraNames(Loaded("rizhus.txt", buffer), dayPillar, hourPillar);
+}
+
+std::string ShenshaYearStem(RefDb& db, std::string_view yearStem, std::string_view branch) {
+  return YearStemNames(SessionRules(db, "niangan.txt"), yearStem, branch);
+}
+
+std::string ShenshaYearBranch(RefDb& db, std::string_view yearBranch, std::string_view branch, int yearBranchIndex,
+                              int luckReverse) {
+  return YearBranchNames(SessionRules(db, "nianzhi.txt"), yearBranch, branch, yearBranchIndex, luckReverse);
+}
+
+std::string ShenshaMonthBranch(RefDb& db, std::string_view monthBranch, std::string_view stem,
+                               std::string_view branch) {
+  return MonthBranchNames(SessionRules(db, "yuezhi.txt"), monthBranch, stem, branch);
+}
+
+std::string ShenshaDayStem(RefDb& db, std::string_view dayStem, std::string_view branch) {
+  return DayStemNames(SessionRules(db, "rigan.txt"), dayStem, branch);
+}
+
+std::string ShenshaDayBranch(RefDb& db, std::string_view dayBranch, std::string_view branch, int dayBranchIndex) {
+  return DayBranchNames(SessionRules(db, "rizhi.txt"), dayBranch, branch, dayBranchIndex);
+}
+
+std::string ShenshaDayPillar(RefDb& db, std::string_view pillar, std::string_view dayPillar) {
+  return DayPillarNames(SessionRules(db, "rizhu.txt"), pillar, dayPillar);
+}
+
+std::string ShenshaDayPillarExtra(RefDb& db, std::string_view dayPillar, std::string_view hourPillar) {
+  return DayPillarExtraNames(SessionRules(db, "rizhus.txt"), dayPillar, hourPillar);
 }
 
 }  // namespace hehun

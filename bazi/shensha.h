@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "refdb/refdb.h"
+
 namespace hehun {
 
 // The shensha names the marriage report compares between the two charts.
@@ -57,5 +59,20 @@ std::string ShenshaDayBranch(std::string_view dayBranch, std::string_view branch
                              ShenshaBuffer& buffer);
 std::string ShenshaDayPillar(std::string_view pillar, std::string_view dayPillar, ShenshaBuffer& buffer);
 std::string ShenshaDayPillarExtra(std::string_view dayPillar, std::string_view hourPillar, ShenshaBuffer& buffer);
+
+// The same seven routines for the reports: within one session (one user
+// action) each rule file is read and parsed once, at the first routine that
+// needs it, and the session's copy serves the rest of the action; the next
+// session reads the files anew. A file that cannot be opened throws
+// UserError naming it, at the same routine as above.
+std::string ShenshaYearStem(RefDb& db, std::string_view yearStem, std::string_view branch);
+std::string ShenshaYearBranch(RefDb& db, std::string_view yearBranch, std::string_view branch, int yearBranchIndex,
+                              int luckReverse);
+std::string ShenshaMonthBranch(RefDb& db, std::string_view monthBranch, std::string_view stem,
+                               std::string_view branch);
+std::string ShenshaDayStem(RefDb& db, std::string_view dayStem, std::string_view branch);
+std::string ShenshaDayBranch(RefDb& db, std::string_view dayBranch, std::string_view branch, int dayBranchIndex);
+std::string ShenshaDayPillar(RefDb& db, std::string_view pillar, std::string_view dayPillar);
+std::string ShenshaDayPillarExtra(RefDb& db, std::string_view dayPillar, std::string_view hourPillar);
 
 }  // namespace hehun

@@ -1,26 +1,27 @@
 #include "cli/commands.h"
-#include "cli/almanac_commands.h"
-#include "cli/matching_commands.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <iostream>
 #include <map>
 #include <sstream>
 
 #include "bazi/chart.h"
-#include "cli/divination_commands.h"
-#include "reports/marriage_report.h"
-#include "reports/personal_report.h"
-#include <ctime>
 #include "calendar/date.h"
 #include "calendar/ganzhi.h"
 #include "calendar/lunar_calc.h"
+#include "cli/almanac_commands.h"
 #include "cli/cnday.h"
+#include "cli/divination_commands.h"
+#include "cli/matching_commands.h"
+#include "cli/pillars_command.h"
+#include "cli/stderr_messages.h"
 #include "refdb/refdb.h"
 #include "refdb/text.h"
-#include "cli/stderr_messages.h"
+#include "reports/marriage_report.h"
+#include "reports/personal_report.h"
 
 namespace hehun::cli {
 
@@ -85,41 +86,6 @@ int SolarTerms(const std::vector<std::string>& args, std::istream&, std::ostream
   return 0;
 }
 
-// pillars: lines "YYYY-MM-DD HH:MM 男|女" in; for each the four pillars, the
-// conception pillar, 顺 or 逆 and the start age; "ERROR" and the message for a
-// refused line.
-int Pillars(const std::vector<std::string>&, std::istream& in, std::ostream& out, std::ostream&) {
-  RefDb db;
-  std::string line;
-  std::string text;
-  while (std::getline(in, line)) {
-    if (Trim(line).empty()) continue;
-    std::istringstream fields(line);
-    std::string date, time, sex;
-    fields >> date >> time >> sex;
-    CapturedMessages messages;
-    try {
-      int y = 0, m = 0, d = 0, h = 0, mi = 0;
-      char dash1 = 0, dash2 = 0, colon = 0;
-      std::istringstream ds(date), ts(time);
-      if (!(ds >> y >> dash1 >> m >> dash2 >> d) || dash1 != '-' || dash2 != '-' || !(ts >> h >> colon >> mi) ||
-          colon != ':')
-        throw ConversionError("“" + Trim(line) + "”不是“YYYY-MM-DD HH:MM 性别”");
-      BaziChart chart;
-      if (!ComputeBazi(chart, db, messages, y, m, d, h, 0, mi, sex)) {
-        text += "ERROR " + messages.entries.front().text + "\n";
-        continue;
-      }
-      text += chart.YearStem + chart.YearBranch + " " + chart.MonthStem + chart.MonthBranch + " " + chart.DayStem +
-              chart.DayBranch + " " + chart.HourStem + chart.HourBranch + " " + Trim(chart.ConceptionPillar) + " " +
-              (chart.LuckReverse ? "逆" : "顺") + " " + chart.StartAgeText + "\n";
-    } catch (const ConversionError& e) {
-      text += std::string("ERROR ") + e.what() + "\n";
-    }
-  }
-  out << text;
-  return 0;
-}
 
 // Options "--name value" after the subcommand; flags have no value.
 std::map<std::string, std::string> Options(const std::vector<std::string>& args, const std::vector<std::string>& flags) {
@@ -259,7 +225,7 @@ const std::map<std::string, Command>& Commands() {
       {"lunar", Lunar},
       {"solar", Solar},
       {"solarterms", SolarTerms},
-      {"pillars", Pillars},
+      {"pillars", PillarsCommand},
       {"marriage", Marriage},
       {"personal", Personal},
       {"number", NumberCommand},

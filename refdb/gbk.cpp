@@ -68,8 +68,24 @@ std::string Convert(const char* to, const char* from, std::string_view in, std::
   return out;
 }
 
-int CharBytes(const std::string& ch) {
-  return static_cast<unsigned char>(ch[0]) < 0x80 ? 1 : static_cast<int>(FromUtf8(ch).size());
+// GBK bytes of one UTF-8 character. ASCII is one byte and the CJK ideographs
+// U+4E00 to U+9FA5 are all two-byte GBK characters, so only other characters
+// (punctuation, characters GBK cannot hold) need the converter.
+int CharBytes(std::string_view ch) {
+  const auto b = [&](size_t i) { return static_cast<unsigned char>(ch[i]); };
+  if (b(0) < 0x80) return 1;
+  if (ch.size() == 3 && (b(0) & 0xF0) == 0xE0 && (b(1) & 0xC0) == 0x80 && (b(2) & 0xC0) == 0x80) {
+    const unsigned cp = ((b(0) & 0x0Fu) << 12) | ((b(1) & 0x3Fu) << 6) | (b(2) & 0x3Fu);
+    if (cp >= 0x4E00 && cp <= 0x9FA5) return 2;
+  }
+  return static_cast<int>(FromUtf8(ch).size());
+}
+
+// Length of the UTF-8 character that starts at `i`, as Utf8Chars cuts it.
+size_t CharLength(std::string_view s, size_t i) {
+  const unsigned char lead = static_cast<unsigned char>(s[i]);
+  size_t n = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 1;
+  return i + n > s.size() ? s.size() - i : n;
 }
 
 }  // namespace
@@ -85,15 +101,16 @@ int ByteLength(std::string_view utf8) {
 }
 
 std::string TruncateBytes(std::string_view utf8, int bytes) {
-  std::string out;
+  size_t end = 0;
   int used = 0;
-  for (const auto& ch : Utf8Chars(utf8)) {
-    int b = CharBytes(ch);
+  while (end < utf8.size()) {
+    const size_t n = CharLength(utf8, end);
+    const int b = CharBytes(utf8.substr(end, n));
     if (used + b > bytes) break;
     used += b;
-    out += ch;
+    end += n;
   }
-  return out;
+  return std::string(utf8.substr(0, end));
 }
 
 std::string MidBytes(std::string_view utf8, int from, int count) {

@@ -17,10 +17,14 @@ std::filesystem::path& OverrideDir() {
 }  // namespace
 
 std::filesystem::path ProgramDir() {
-  std::error_code ec;
-  auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) return std::filesystem::current_path();
-  return exe.parent_path();
+  // The program does not move while it runs: ask the system once.
+  static const std::filesystem::path dir = [] {
+    std::error_code ec;
+    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) return std::filesystem::current_path();
+    return exe.parent_path();
+  }();
+  return dir;
 }
 
 void SetDataDirOverride(const std::filesystem::path& dir) { OverrideDir() = dir; }
@@ -47,10 +51,9 @@ struct RefDb::Connection {
   std::map<std::string, sqlite3_stmt*, std::less<>> statements;
   ~Connection() {
     for (auto& [sql, stmt] : statements) sqlite3_finalize(stmt);
-    if (db) {
-      sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-      sqlite3_close(db);
-    }
+    // Closing ends the read transaction; nothing was written, so there is
+    // nothing to commit.
+    if (db) sqlite3_close(db);
   }
 };
 
@@ -76,11 +79,16 @@ RefDb::Connection* RefDb::Open(RefFile file, std::string& error) {
   }
   // Read-only and without the create flag: a missing file fails instead of
   // being created empty, and the file is never changed.
-  int rc = sqlite3_open_v2(path.c_str(), &conn->db, SQLITE_OPEN_READONLY, nullptr);
+  // A session belongs to one thread, so the connection needs no locking.
+  int rc = sqlite3_open_v2(path.c_str(), &conn->db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
   if (rc != SQLITE_OK) {
     error = DatabaseOpenErrorText(file_path);
     return nullptr;
   }
+  // Plans that do not depend on the bound keys: otherwise a LIKE statement
+  // (the element of a character) is compiled anew for every key it is given.
+  // The answers are the same either way.
+  sqlite3_db_config(conn->db, SQLITE_DBCONFIG_ENABLE_QPSG, 1, nullptr);
   // One read transaction for the whole action, so every lookup sees one state.
   if (sqlite3_exec(conn->db, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK) {
     error = DatabaseErrorText(file_path, conn->db);
@@ -145,11 +153,44 @@ bool RefDb::TryRows(RefFile file, std::string_view sql, const std::vector<Param>
   return true;
 }
 
+namespace {
+
+// The file, the statement and the keys as they are bound, each with its
+// length, so that different lookups never share a key.
+std::string FirstRowKey(RefFile file, std::string_view sql, const std::vector<Param>& params) {
+  std::string key;
+  const auto part = [&key](char kind, std::string_view text) {
+    key += kind;
+    key += std::to_string(text.size());
+    key += ':';
+    key += text;
+  };
+  part(static_cast<char>('0' + static_cast<int>(file)), sql);
+  for (const Param& p : params) {
+    if (const auto* s = std::get_if<std::string>(&p))
+      part('s', TrimRight(*s));
+    else
+      part('i', std::to_string(std::get<long long>(p)));
+  }
+  return key;
+}
+
+}  // namespace
+
 bool RefDb::TryFirst(RefFile file, std::string_view sql, const std::vector<Param>& params, Row& row,
                      std::string& error) {
+  // Within the session's read transaction the same statement with the same
+  // keys gives the same row, so a row read once is not read again. Errors
+  // are not kept: the lookup is tried again and fails again.
+  std::string key = FirstRowKey(file, sql, params);
+  if (const auto it = firstRows_.find(key); it != firstRows_.end()) {
+    row = it->second;
+    return true;
+  }
   std::vector<Row> rows;
   if (!TryRows(file, sql, params, 1, rows, error)) return false;
   row = rows.empty() ? Row() : std::move(rows.front());
+  firstRows_.emplace(std::move(key), row);
   return true;
 }
 

@@ -19,6 +19,9 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <typeindex>
+#include <unordered_map>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -86,6 +89,21 @@ class RefDb {
 
   const std::filesystem::path& dir() const { return dir_; }
 
+  // What this session has already worked out from the files (a year's solar
+  // terms, parsed rule files, answers of the shared lookups), one record per
+  // type T, made empty on first use. It ends with the session, as the
+  // prepared statements do, so the next action reads everything anew.
+  // Callers keep only what the session really read: a failed read is not
+  // recorded, so it fails again where it would fail without the record.
+  template <class T>
+  T& SessionData() {
+    const std::type_index type(typeid(T));
+    for (auto& [t, data] : sessionData_)
+      if (t == type) return *static_cast<T*>(data.get());
+    sessionData_.emplace_back(type, std::make_shared<T>());
+    return *static_cast<T*>(sessionData_.back().second.get());
+  }
+
  private:
   struct Connection;
   // Runs the statement; on error returns false and sets `error`.
@@ -96,6 +114,9 @@ class RefDb {
 
   std::filesystem::path dir_;
   std::unique_ptr<Connection> connections_[2];
+  // First rows already read in this session, by file, statement and keys.
+  std::unordered_map<std::string, Row> firstRows_;
+  std::vector<std::pair<std::type_index, std::shared_ptr<void>>> sessionData_;
 };
 
 }  // namespace hehun

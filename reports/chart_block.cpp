@@ -119,12 +119,13 @@ void WriteChartBlock(LineSink& sink, BaziChart& c, RefDb& db, DateValue birthDat
   sink.Add("");
 }
 
-void WriteShenshaLines(LineSink& sink, std::string_view heading, const BaziChart& c, ShenshaBuffer& buffer) {
+namespace {
+
+// The four pillar lines; `names` gives the markers of one routine (0 to 6,
+// in the order of the rule files) for a pillar's stem and branch.
+template <class Names>
+void WritePillarShensha(LineSink& sink, std::string_view heading, const BaziChart& c, const Names& names) {
   sink.Add(heading);
-  const std::string dayPillar = c.DayStem + c.DayBranch;
-  const std::string hourPillar = c.HourStem + c.HourBranch;
-  const int yearIndex = GanZhiIndex(c.YearBranch, true);
-  const int dayIndex = GanZhiIndex(c.DayBranch, true);
   const std::string* pillars[4][2] = {{&c.YearStem, &c.YearBranch},
                                       {&c.MonthStem, &c.MonthBranch},
                                       {&c.DayStem, &c.DayBranch},
@@ -135,15 +136,51 @@ void WriteShenshaLines(LineSink& sink, std::string_view heading, const BaziChart
     const std::string& pb = *pillars[p][1];
     // One statement per lookup: the files are read in this order, so a missing
     // file is reported as the first one the order reaches.
-    std::string names = ShenshaYearStem(c.YearStem, pb, buffer);
-    names += " " + ShenshaYearBranch(c.YearBranch, pb, yearIndex, c.LuckReverse, buffer);
-    names += " " + ShenshaMonthBranch(c.MonthBranch, ps, pb, buffer);
-    names += " " + ShenshaDayStem(c.DayStem, pb, buffer);
-    names += " " + ShenshaDayBranch(c.DayBranch, pb, dayIndex, buffer);
-    names += " " + ShenshaDayPillar(ps + pb, dayPillar, buffer);
-    if (p < 3) names += " " + ShenshaDayPillarExtra(dayPillar, hourPillar, buffer);
-    sink.Add(labels[p] + Trim(names));
+    std::string line = names(0, ps, pb);
+    for (int routine = 1; routine < (p < 3 ? 7 : 6); ++routine) {
+      line += ' ';
+      line += names(routine, ps, pb);
+    }
+    sink.Add(labels[p] + Trim(line));
   }
+}
+
+}  // namespace
+
+void WriteShenshaLines(LineSink& sink, std::string_view heading, const BaziChart& c, ShenshaBuffer& buffer) {
+  const std::string dayPillar = c.DayStem + c.DayBranch;
+  const std::string hourPillar = c.HourStem + c.HourBranch;
+  const int yearIndex = GanZhiIndex(c.YearBranch, true);
+  const int dayIndex = GanZhiIndex(c.DayBranch, true);
+  WritePillarShensha(sink, heading, c, [&](int routine, const std::string& ps, const std::string& pb) {
+    switch (routine) {
+      case 0: return ShenshaYearStem(c.YearStem, pb, buffer);
+      case 1: return ShenshaYearBranch(c.YearBranch, pb, yearIndex, c.LuckReverse, buffer);
+      case 2: return ShenshaMonthBranch(c.MonthBranch, ps, pb, buffer);
+      case 3: return ShenshaDayStem(c.DayStem, pb, buffer);
+      case 4: return ShenshaDayBranch(c.DayBranch, pb, dayIndex, buffer);
+      case 5: return ShenshaDayPillar(ps + pb, dayPillar, buffer);
+      default: return ShenshaDayPillarExtra(dayPillar, hourPillar, buffer);
+    }
+  });
+}
+
+void WriteShenshaLines(LineSink& sink, std::string_view heading, const BaziChart& c, RefDb& db) {
+  const std::string dayPillar = c.DayStem + c.DayBranch;
+  const std::string hourPillar = c.HourStem + c.HourBranch;
+  const int yearIndex = GanZhiIndex(c.YearBranch, true);
+  const int dayIndex = GanZhiIndex(c.DayBranch, true);
+  WritePillarShensha(sink, heading, c, [&](int routine, const std::string& ps, const std::string& pb) {
+    switch (routine) {
+      case 0: return ShenshaYearStem(db, c.YearStem, pb);
+      case 1: return ShenshaYearBranch(db, c.YearBranch, pb, yearIndex, c.LuckReverse);
+      case 2: return ShenshaMonthBranch(db, c.MonthBranch, ps, pb);
+      case 3: return ShenshaDayStem(db, c.DayStem, pb);
+      case 4: return ShenshaDayBranch(db, c.DayBranch, pb, dayIndex);
+      case 5: return ShenshaDayPillar(db, ps + pb, dayPillar);
+      default: return ShenshaDayPillarExtra(db, dayPillar, hourPillar);
+    }
+  });
 }
 
 void WriteBoneWeightLines(LineSink& sink, std::string_view heading, RefDb& db, const LunarDate& lunar,

@@ -74,13 +74,13 @@ void WritePersonHeader(LineSink& out, std::string_view heading, const Person& p)
 // The chart of a person and the parts kept for later.
 void WritePersonChart(Person& p, const char* sex, ReportArea& area, LineList& shensha, std::string_view shenshaHeading,
                       LineList& bone, std::string_view boneHeading, BaziChart& chart, RefDb& db, Messages& messages,
-                      ShenshaBuffer& buffer, bool writeSeparatorBeforeBone) {
+                      bool writeSeparatorBeforeBone) {
   ComputeBazi(chart, db, messages, p.year, p.month, p.day, p.hour, p.lunar.Day, p.minute, sex);
   p.monthBranch = chart.MonthBranch;
   p.hourBranch = chart.HourBranch;
   WriteChartBlock(area, chart, db, p.birth, p.row.yearText, p.lunar);
   shensha.Clear();
-  WriteShenshaLines(shensha, shenshaHeading, chart, buffer);
+  WriteShenshaLines(shensha, shenshaHeading, chart, db);
   if (writeSeparatorBeforeBone) CloseSection(area);
   bone.Clear();
   WriteBoneWeightLines(bone, boneHeading, db, p.lunar, p.row.hourNumber, chart.BeforeJie);
@@ -265,7 +265,6 @@ void WriteMatchingSections(ReportArea& area, MarriageHiddenLists& hidden, const 
 ReportResult RunMarriageReport(const BirthRowTexts& manTexts, const BirthRowTexts& womanTexts, ReportArea& area,
                                MarriageHiddenLists& hidden, Messages& messages, RefDb& db, const Ymd& today) {
   BaziChart chart;
-  ShenshaBuffer buffer;
   Person man, woman;
 
   const RowCheck manCheck = ReadBirthRow(manTexts, ManRowMessages(), "男方", messages, man.row);
@@ -274,7 +273,7 @@ ReportResult RunMarriageReport(const BirthRowTexts& manTexts, const BirthRowText
   area.Clear();
   WritePersonHeader(area, "男方基本信息：", man);
   WritePersonChart(man, "男", area, hidden.shenshaMan, "男方四柱神煞：", hidden.boneWeightMan, "男方袁天罡称骨算命：",
-                   chart, db, messages, buffer, false);
+                   chart, db, messages, false);
   hidden.personalityMan.Clear();
   MalePersonalityBrief(chart, db, messages, man.year, man.month, man.day, man.hour, man.lunar.Day, man.minute, "男",
                        hidden.personalityMan);
@@ -286,7 +285,7 @@ ReportResult RunMarriageReport(const BirthRowTexts& manTexts, const BirthRowText
   area.Add("");
   WritePersonHeader(area, "女方基本信息：", woman);
   WritePersonChart(woman, "女", area, hidden.shenshaWoman, "女方四柱神煞：", hidden.boneWeightWoman,
-                   "女方袁天罡称骨算命：", chart, db, messages, buffer, true);
+                   "女方袁天罡称骨算命：", chart, db, messages, true);
   hidden.personalityWoman.Clear();
   FemalePersonalityBrief(chart, db, messages, woman.year, woman.month, woman.day, woman.hour, woman.lunar.Day,
                          woman.minute, "女", hidden.personalityWoman);

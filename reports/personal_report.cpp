@@ -57,8 +57,7 @@ bool RunPersonalReport(const PersonalInput& in, PersonalMode mode, LineList& out
     BaziChart chart;
     ComputeBazi(chart, db, messages, y, mo, d, h, lunar.Day, mi, sex);
     WriteChartBlock(list, chart, db, birth, row.yearText, lunar);
-    ShenshaBuffer buffer;
-    WriteShenshaLines(list, "四柱神煞：", chart, buffer);
+    WriteShenshaLines(list, "四柱神煞：", chart, db);
     list.Add("");
     list.Add(kBaziSeparator);
     list.Add("");
