@@ -12,20 +12,32 @@
 
 namespace {
 
-const std::filesystem::path& RuleDir() {
-  static const std::filesystem::path dir = [] {
-    char pattern[] = "/tmp/hehun-shensha-fuzz-XXXXXX";
-    const char* made = mkdtemp(pattern);
-    if (!made) std::abort();
-    std::filesystem::create_directories(std::filesystem::path(made) / "shensha");
-    hehun::SetDataDirOverride(made);
-    return std::filesystem::path(made);
-  }();
-  return dir;
-}
-
 constexpr const char* kFiles[] = {"niangan.txt", "nianzhi.txt", "yuezhi.txt", "rigan.txt",
                                   "rizhi.txt",   "rizhu.txt",   "rizhus.txt"};
+
+// The one rule file every input is written to; the seven file names of the
+// folder "shensha/" link to it. In memory where the system offers it, since
+// every input writes it once.
+const std::filesystem::path& RuleFile() {
+  static const std::filesystem::path file = [] {
+    char pattern[] = "/dev/shm/hehun-shensha-fuzz-XXXXXX";
+    char fallback[] = "/tmp/hehun-shensha-fuzz-XXXXXX";
+    const char* made = mkdtemp(pattern);
+    if (!made) made = mkdtemp(fallback);
+    if (!made) std::abort();
+    const std::filesystem::path dir(made);
+    std::filesystem::create_directories(dir / "shensha");
+    for (const char* name : kFiles) std::filesystem::create_symlink("../rules.txt", dir / "shensha" / name);
+    hehun::SetDataDirOverride(dir);
+    static std::filesystem::path made_dir = dir;
+    std::atexit([] {
+      std::error_code ec;
+      std::filesystem::remove_all(made_dir, ec);
+    });
+    return dir / "rules.txt";
+  }();
+  return file;
+}
 
 bool Trimmed(const std::string& s) { return s.empty() || (s.front() != ' ' && s.back() != ' '); }
 
@@ -42,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 2) return 0;
   const int a = data[0], b = data[1];
   const std::string_view file = input.substr(2);
-  for (const char* name : kFiles) std::ofstream(RuleDir() / "shensha" / name, std::ios::binary | std::ios::trunc) << file;
+  std::ofstream(RuleFile(), std::ios::binary | std::ios::trunc) << file;
 
   const std::string stem = GanZhiName(a % 10, false), branch = GanZhiName(a / 10 % 12, true);
   const std::string stem2 = GanZhiName(b % 10, false), branch2 = GanZhiName(b / 10 % 12, true);
