@@ -29,10 +29,10 @@ const std::filesystem::path& RuleFile() {
     std::filesystem::create_directories(dir / "shensha");
     for (const char* name : kFiles) std::filesystem::create_symlink("../rules.txt", dir / "shensha" / name);
     hehun::SetDataDirOverride(dir);
-    static std::filesystem::path made_dir = dir;
+    static std::filesystem::path madeDir = dir;
     std::atexit([] {
       std::error_code ec;
-      std::filesystem::remove_all(made_dir, ec);
+      std::filesystem::remove_all(madeDir, ec);
     });
     return dir / "rules.txt";
   }();
