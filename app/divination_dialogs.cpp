@@ -35,7 +35,7 @@ void OnClick(QWidget* page, const char* name, QWidget* owner, F action) {
 void ConnectDivinationButtons(QWidget* page, QWidget* owner) {
   for (const auto& [name, index] : kOmenButtons) {
     const QString title = FromUtf8(hehun::OmenTitle(index));
-    OnClick(page, name, owner, [=] { ShowOmenPage(title, index, owner); });
+    OnClick(page, name, owner, [=, omen = index] { ShowOmenPage(title, omen, owner); });
   }
   OnClick(page, "RzToolButton32", owner, [=] { OpenToolDialog(g_frmSjcs, owner); });
   OnClick(page, "RzToolButton33", owner, [=] { OpenToolDialog(g_frmQqhm, owner); });

@@ -72,7 +72,8 @@ std::string YearTable(const std::string& path) {
     }
     text += "\n";
   }
-  if (expected != kLastYear + 1) Fail(path + ": " + std::to_string(expected - kFirstYear) + " records, expected 150");
+  if (expected != kLastYear + 1)
+    Fail(path + ": " + std::to_string(expected - kFirstYear) + " records, expected " + std::to_string(kYears));
   return text;
 }
 
