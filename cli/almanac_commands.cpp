@@ -7,6 +7,7 @@
 #include "almanac/almanac_view.h"
 #include "almanac/wedding_days.h"
 #include "calendar/date.h"
+#include "cli/arg_text.h"
 #include "cli/stderr_messages.h"
 
 namespace hehun::cli {
@@ -23,14 +24,7 @@ class Printed : public LineSink {
 
 // "[NAME,]YYYY-MM-DD[,lunar]" as the controls of one row would hold it.
 BirthRowTexts Partner(const std::string& value, const std::string& side) {
-  std::vector<std::string> parts;
-  size_t start = 0;
-  while (true) {
-    const size_t comma = value.find(',', start);
-    parts.push_back(value.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
-    if (comma == std::string::npos) break;
-    start = comma + 1;
-  }
+  std::vector<std::string> parts = SplitAtCommas(value);
   BirthRowTexts row;
   row.hour = "子 0";
   row.minute = "0";
@@ -45,12 +39,8 @@ BirthRowTexts Partner(const std::string& value, const std::string& side) {
     row.name = side;
   }
   if (parts.size() != 1) throw UserError("“" + value + "”应为 [姓名,]YYYY-MM-DD[,lunar]");
-  const std::string& date = parts[0];
-  const size_t d1 = date.find('-', 1), d2 = d1 == std::string::npos ? d1 : date.find('-', d1 + 1);
-  if (d2 == std::string::npos) throw UserError("“" + date + "”应为 YYYY-MM-DD");
-  row.year = date.substr(0, d1);
-  row.month = date.substr(d1 + 1, d2 - d1 - 1);
-  row.day = date.substr(d2 + 1);
+  if (!SplitDateText(parts[0], row.year, row.month, row.day))
+    throw UserError("“" + parts[0] + "”应为 YYYY-MM-DD");
   return row;
 }
 
@@ -62,13 +52,10 @@ int AlmanacCommand(const std::vector<std::string>& args, std::istream&, std::ost
     return 2;
   }
   const std::string& date = args[1];
-  const size_t d1 = date.find('-', 1), d2 = d1 == std::string::npos ? d1 : date.find('-', d1 + 1);
   AlmanacChoice choice;
-  if (d2 == std::string::npos) {
+  if (!SplitDateText(date, choice.year, choice.month, choice.day)) {
     choice.year = date;  // not a date: refused with the page's message
     choice.month = choice.day = "?";
-  } else {
-    choice = {date.substr(0, d1), date.substr(d1 + 1, d2 - d1 - 1), date.substr(d2 + 1)};
   }
   StderrMessages messages(err);
   RefDb db;

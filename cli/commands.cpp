@@ -13,6 +13,7 @@
 #include "calendar/ganzhi.h"
 #include "calendar/lunar_calc.h"
 #include "cli/almanac_commands.h"
+#include "cli/arg_text.h"
 #include "cli/cnday.h"
 #include "cli/divination_commands.h"
 #include "cli/matching_commands.h"
@@ -134,25 +135,17 @@ std::string HourItem(const std::string& hourText) {
 
 // "NAME,YYYY-MM-DD,HH:MM[,lunar]" as the controls of one row would hold it.
 BirthRowTexts RowOfOption(const std::string& value) {
-  std::vector<std::string> parts;
-  size_t start = 0;
-  while (true) {
-    const size_t comma = value.find(',', start);
-    parts.push_back(value.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
-    if (comma == std::string::npos) break;
-    start = comma + 1;
-  }
+  const std::vector<std::string> parts = SplitAtCommas(value);
   if (parts.size() < 3 || parts.size() > 4 || (parts.size() == 4 && parts[3] != "lunar"))
     throw UserError("“" + value + "”应为 姓名,YYYY-MM-DD,HH:MM[,lunar]");
   BirthRowTexts row;
   row.name = parts[0];
   row.calendarIndex = parts.size() == 4 ? 1 : 0;
-  const std::string& date = parts[1];
-  const size_t d1 = date.find('-', 1), d2 = date.find('-', d1 == std::string::npos ? 0 : d1 + 1);
-  if (d1 == std::string::npos || d2 == std::string::npos) throw UserError("“" + date + "”应为 YYYY-MM-DD");
-  row.year = WithoutLeadingZeros(date.substr(0, d1));
-  row.month = WithoutLeadingZeros(date.substr(d1 + 1, d2 - d1 - 1));
-  row.day = WithoutLeadingZeros(date.substr(d2 + 1));
+  std::string year, month, day;
+  if (!SplitDateText(parts[1], year, month, day)) throw UserError("“" + parts[1] + "”应为 YYYY-MM-DD");
+  row.year = WithoutLeadingZeros(year);
+  row.month = WithoutLeadingZeros(month);
+  row.day = WithoutLeadingZeros(day);
   const std::string& time = parts[2];
   const size_t colon = time.find(':');
   if (colon == std::string::npos) throw UserError("“" + time + "”应为 HH:MM");
