@@ -1,5 +1,10 @@
 // The function page's buttons of the divination tools, and the look their
 // dialogs share.
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QToolButton>
 
 #include "app/appearance.h"
@@ -79,6 +84,42 @@ QLabel[role="nickname"] { color: #1a7a2c; font-weight: bold; }
 QLabel[role="trait"] { color: #000080; }
 QLabel[role="hours"] { color: #000080; }
 )");
+}
+
+InputStrip MakeInputStrip(QDialog* dialog, const QString& captionText, int maxLength) {
+  InputStrip strip;
+  strip.frame = new QFrame(dialog);
+  strip.frame->setObjectName(QStringLiteral("RzGroupBox1"));
+  strip.frame->setProperty("role", QStringLiteral("strip"));
+  auto* caption = new QLabel(captionText, strip.frame);
+  caption->setObjectName(QStringLiteral("RzLabel1"));
+  caption->setProperty("role", QStringLiteral("caption"));
+  caption->setAlignment(Qt::AlignCenter);
+  caption->setFixedHeight(26);
+  caption->setMinimumWidth(84);
+  strip.edit = new QLineEdit(strip.frame);
+  strip.edit->setObjectName(QStringLiteral("edtmun"));
+  strip.edit->setMaxLength(maxLength);
+  strip.edit->setFixedHeight(26);
+  strip.edit->setMinimumWidth(170);
+  strip.edit->setFont(UiFont(14));
+  strip.run = new QPushButton(QStringLiteral("测算"), strip.frame);
+  strip.run->setObjectName(QStringLiteral("RzBitBtn1"));
+  auto* close = new QPushButton(QStringLiteral("关闭"), strip.frame);
+  close->setObjectName(QStringLiteral("RzBitBtn2"));
+  for (QPushButton* b : {strip.run, close}) {
+    b->setAutoDefault(false);
+    b->setFixedSize(64, 28);
+  }
+  QObject::connect(close, &QPushButton::clicked, dialog, &QDialog::close);
+  strip.row = new QHBoxLayout;
+  strip.row->setSpacing(8);
+  strip.row->addWidget(caption);
+  strip.row->addWidget(strip.edit, 1);
+  strip.row->addSpacing(4);
+  strip.row->addWidget(strip.run);
+  strip.row->addWidget(close);
+  return strip;
 }
 
 }  // namespace hehun::ui

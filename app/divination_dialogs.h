@@ -16,6 +16,10 @@ class QPushButton;
 class QStackedWidget;
 class QTextEdit;
 
+class QFrame;
+class QHBoxLayout;
+class QPushButton;
+
 namespace hehun::ui {
 
 // The common arrangement of the three number dialogs: the number, "测算"
@@ -118,5 +122,17 @@ void ConnectDivinationButtons(QWidget* page, QWidget* owner);
 
 // The widget style of the tool dialogs, matching the main window.
 QString DialogStyleSheet();
+
+// The input strip of the number and nickname dialogs: a caption, the edit
+// box `edtmun` and the buttons "测算" (`RzBitBtn1`) and "关闭" (`RzBitBtn2`,
+// which closes `dialog`), laid out in `row`; the caller connects "测算" and
+// gives the frame its layout.
+struct InputStrip {
+  QFrame* frame = nullptr;
+  QLineEdit* edit = nullptr;
+  QPushButton* run = nullptr;
+  QHBoxLayout* row = nullptr;
+};
+InputStrip MakeInputStrip(QDialog* dialog, const QString& caption, int maxLength);
 
 }  // namespace hehun::ui

@@ -24,21 +24,9 @@ TFrmWangming::TFrmWangming(QWidget* parent) : QDialog(parent) {
   setFont(UiFont(13));
   setStyleSheet(DialogStyleSheet());
 
-  auto* input = new QFrame(this);
-  input->setObjectName(QStringLiteral("RzGroupBox1"));
-  input->setProperty("role", QStringLiteral("strip"));
-  auto* caption = new QLabel(QStringLiteral("输入网名："), input);
-  caption->setObjectName(QStringLiteral("RzLabel1"));
-  caption->setProperty("role", QStringLiteral("caption"));
-  caption->setAlignment(Qt::AlignCenter);
-  caption->setFixedHeight(26);
-  caption->setMinimumWidth(84);
-  edtmun_ = new QLineEdit(input);
-  edtmun_->setObjectName(QStringLiteral("edtmun"));
-  edtmun_->setMaxLength(18);
-  edtmun_->setFixedHeight(26);
-  edtmun_->setMinimumWidth(170);
-  edtmun_->setFont(UiFont(14));
+  const InputStrip strip = MakeInputStrip(this, QStringLiteral("输入网名："), 18);
+  QFrame* input = strip.frame;
+  edtmun_ = strip.edit;
   edtmun_->installEventFilter(this);
   // Letters are shown and analysed in upper case, as typed into the box.
   connect(edtmun_, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -48,24 +36,10 @@ TFrmWangming::TFrmWangming(QWidget* parent) : QDialog(parent) {
     edtmun_->setText(upper);
     edtmun_->setCursorPosition(cursor);
   });
-  auto* run = new QPushButton(QStringLiteral("测算"), input);
-  run->setObjectName(QStringLiteral("RzBitBtn1"));
-  auto* close = new QPushButton(QStringLiteral("关闭"), input);
-  close->setObjectName(QStringLiteral("RzBitBtn2"));
-  for (QPushButton* b : {run, close}) {
-    b->setAutoDefault(false);
-    b->setFixedSize(64, 28);
-  }
-  connect(run, &QPushButton::clicked, this, &TFrmWangming::RzBitBtn1Click);
-  connect(close, &QPushButton::clicked, this, &QDialog::close);
-  auto* inputRow = new QHBoxLayout(input);
-  inputRow->setContentsMargins(10, 10, 10, 10);
-  inputRow->setSpacing(8);
-  inputRow->addWidget(caption);
-  inputRow->addWidget(edtmun_, 1);
-  inputRow->addSpacing(4);
-  inputRow->addWidget(run);
-  inputRow->addWidget(close);
+  connect(strip.run, &QPushButton::clicked, this, &TFrmWangming::RzBitBtn1Click);
+  auto* inputLayout = new QVBoxLayout(input);
+  inputLayout->setContentsMargins(10, 10, 10, 10);
+  inputLayout->addLayout(strip.row);
 
   auto* results = new QGroupBox(QStringLiteral("测算结果"), this);
   results->setObjectName(QStringLiteral("RzGroupBox2"));

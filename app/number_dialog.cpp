@@ -39,46 +39,18 @@ NumberDialog::NumberDialog(hehun::NumberKind kind, const char* objectName, QWidg
   setStyleSheet(DialogStyleSheet());
 
   // The number.
-  auto* input = new QFrame(this);
-  input->setObjectName(QStringLiteral("RzGroupBox1"));
-  input->setProperty("role", QStringLiteral("strip"));
-  auto* caption = new QLabel(FromUtf8(texts.inputCaption), input);
-  caption->setObjectName(QStringLiteral("RzLabel1"));
-  caption->setProperty("role", QStringLiteral("caption"));
-  caption->setAlignment(Qt::AlignCenter);
-  caption->setFixedHeight(26);
-  caption->setMinimumWidth(84);
-  edtmun_ = new QLineEdit(input);
-  edtmun_->setObjectName(QStringLiteral("edtmun"));
-  edtmun_->setMaxLength(texts.maxLength);
-  edtmun_->setFixedHeight(26);
-  edtmun_->setMinimumWidth(170);
-  edtmun_->setFont(UiFont(14));
+  const InputStrip strip = MakeInputStrip(this, FromUtf8(texts.inputCaption), texts.maxLength);
+  QFrame* input = strip.frame;
+  edtmun_ = strip.edit;
   edtmun_->setInputMethodHints(Qt::ImhDigitsOnly);
   edtmun_->setAttribute(Qt::WA_InputMethodEnabled, false);
   edtmun_->installEventFilter(this);
-  auto* run = new QPushButton(QStringLiteral("测算"), input);
-  run->setObjectName(QStringLiteral("RzBitBtn1"));
-  auto* close = new QPushButton(QStringLiteral("关闭"), input);
-  close->setObjectName(QStringLiteral("RzBitBtn2"));
-  for (QPushButton* b : {run, close}) {
-    b->setAutoDefault(false);
-    b->setFixedSize(64, 28);
-  }
-  connect(run, &QPushButton::clicked, this, &NumberDialog::RzBitBtn1Click);
-  connect(close, &QPushButton::clicked, this, &QDialog::close);
+  connect(strip.run, &QPushButton::clicked, this, &NumberDialog::RzBitBtn1Click);
 
-  auto* inputRow = new QHBoxLayout;
-  inputRow->setSpacing(8);
-  inputRow->addWidget(caption);
-  inputRow->addWidget(edtmun_, 1);
-  inputRow->addSpacing(4);
-  inputRow->addWidget(run);
-  inputRow->addWidget(close);
   auto* inputLayout = new QVBoxLayout(input);
   inputLayout->setContentsMargins(10, 10, 10, 10);
   inputLayout->setSpacing(6);
-  inputLayout->addLayout(inputRow);
+  inputLayout->addLayout(strip.row);
   if (kind == hehun::NumberKind::kMobile) {
     auto* hint = new QLabel(QStringLiteral("请注意：手机号码是11位，请正确输入。"), input);
     hint->setObjectName(QStringLiteral("RzLabel2"));
