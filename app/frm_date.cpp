@@ -41,30 +41,31 @@ const QColor kHighlightGreen(0x7E, 0xE2, 0x81);
 
 const char* const kWeekdays[7] = {"星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
 
-QFont SongFont(int pixelSize, bool bold = false) {
+// A font of the first installed family of `families`, sized in pixels as
+// the viewer's layout is.
+QFont PixelFont(const QStringList& families, int pixelSize, bool bold) {
   QFont f;
-  f.setFamilies({QStringLiteral("SimSun"), QStringLiteral("宋体"), QStringLiteral("Noto Serif CJK SC"),
-                 QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Sans CJK SC")});
+  f.setFamilies(families);
   f.setPixelSize(pixelSize);
   f.setBold(bold);
   return f;
+}
+
+QFont SongFont(int pixelSize, bool bold = false) {
+  return PixelFont({QStringLiteral("SimSun"), QStringLiteral("宋体"), QStringLiteral("Noto Serif CJK SC"),
+                    QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Sans CJK SC")},
+                   pixelSize, bold);
 }
 
 QFont HeiFont(int pixelSize, bool bold) {
-  QFont f;
-  f.setFamilies({QStringLiteral("SimHei"), QStringLiteral("黑体"), QStringLiteral("Noto Sans CJK SC")});
-  f.setPixelSize(pixelSize);
-  f.setBold(bold);
-  return f;
+  return PixelFont({QStringLiteral("SimHei"), QStringLiteral("黑体"), QStringLiteral("Noto Sans CJK SC")}, pixelSize,
+                   bold);
 }
 
 QFont LiFont(int pixelSize, bool bold) {
-  QFont f;
-  f.setFamilies({QStringLiteral("LiSu"), QStringLiteral("隶书"), QStringLiteral("STLiti"),
-                 QStringLiteral("Noto Serif CJK SC"), QStringLiteral("AR PL UMing CN")});
-  f.setPixelSize(pixelSize);
-  f.setBold(bold);
-  return f;
+  return PixelFont({QStringLiteral("LiSu"), QStringLiteral("隶书"), QStringLiteral("STLiti"),
+                    QStringLiteral("Noto Serif CJK SC"), QStringLiteral("AR PL UMing CN")},
+                   pixelSize, bold);
 }
 
 QFont ArialFont(int pixelSize, bool black) {
