@@ -18,7 +18,7 @@ namespace hehun {
 
 // The ranges of the list 日期范围, in its order.
 inline constexpr std::array<std::string_view, 6> kWeddingRanges = {"3天以内", "一周以内", "一月以内",
-                                                                    "三月以内", "半年以内", "一年以年"};
+                                                                    "三月以内", "半年以内", "一年以内"};
 
 struct WeddingSearch {
   BirthRowTexts man, woman;  // the two rows as typed

@@ -12,6 +12,7 @@
 #include "calendar/date.h"
 #include "calendar/ganzhi.h"
 #include "calendar/lunar_calc.h"
+#include "tools/almanac_months.h"
 #include "tools/solar_terms.h"
 
 namespace fs = std::filesystem;
@@ -415,11 +416,6 @@ std::string AlmanacMonthName(const LunarDate& lunar) {
   return (lunar.IsLeap ? "闰" : "") + std::string(kNames.at(lunar.Month - 1)) + "月";
 }
 
-struct Instant {
-  double when;
-  int branch;  // the month branch that begins
-};
-
 }  // namespace
 
 std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
@@ -427,47 +423,30 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
   const auto nayin = ReadLines(dir.parent_path() / "nayin.txt");
   Require(nayin.size() == 30, "nayin.txt must hold 30 names");
 
-  // The twelve 节 instants of every year around the table, in order; the
-  // 立春 instants start the years, and the four 立 days end earth's rule.
-  std::vector<Instant> jie;
-  std::vector<double> startOfSpring;
-  std::set<long> earthRule;  // day numbers in the 18 days before a 立 term
-  for (int year = kAlmanacFirstYear - 1; year <= kAlmanacLastYear; ++year) {
-    for (int n = 0; n < 24; n += 2) {
-      const double t = SolarTermBeijing(year, n);
-      jie.push_back({t, (n / 2 + 1) % 12});
-      if (n == 2) startOfSpring.push_back(t);
-      if (n == 2 || n == 8 || n == 14 || n == 20) {
-        const long day = static_cast<long>(std::floor(t));
-        for (long d = day - 18; d < day; ++d) earthRule.insert(d);
-      }
+  // The days of earth's rule: the 18 days before each of the four 立 terms.
+  std::set<long> earthRule;
+  for (int year = kAlmanacFirstYear - 1; year <= kAlmanacLastYear; ++year)
+    for (int n : {2, 8, 14, 20}) {
+      const long day = static_cast<long>(std::floor(SolarTermBeijing(year, n)));
+      for (long d = day - 18; d < day; ++d) earthRule.insert(d);
     }
-  }
+  AlmanacMonthPillar months(kAlmanacFirstYear, kAlmanacLastYear);
 
   std::vector<AlmanacRow> rows;
   const long first = static_cast<long>(EncodeDate(kAlmanacFirstYear, 1, 1));
   const long last = static_cast<long>(EncodeDate(kAlmanacLastYear, 12, 31));
   rows.reserve(static_cast<size_t>(last - first + 1));
-  size_t atNoon = 0, onDay = 0, spring = 0;
   for (long d = first; d <= last; ++d) {
-    const double noon = d + 0.5;
-    // Pillars: those in force at noon of the day, by the exact instants.
-    while (atNoon + 1 < jie.size() && jie[atNoon + 1].when <= noon) ++atNoon;
-    while (spring + 1 < startOfSpring.size() && startOfSpring[spring + 1] <= noon) ++spring;
-    // The month of the spirits: the day on which a 节 falls already belongs
-    // to the new month.
-    while (onDay + 1 < jie.size() && std::floor(jie[onDay + 1].when) <= d) ++onDay;
-
+    // Pillars and the month of the spirits alike: the 节 day belongs to the
+    // new month (and the 立春 day to the new year).
+    const AlmanacMonth month = months.Of(d);
     const Ymd ymd = DecodeDate(d);
-    const int yearOfPillar = kAlmanacFirstYear - 1 + static_cast<int>(spring);
-    const int yearCycle = Mod(yearOfPillar - 4, 60);
-    const int monthBranch = jie[atNoon].branch;
-    const int firstMonthStem = (yearCycle % 5) * 2 + 2;  // 甲己之年丙作首
-    const int monthStem = (firstMonthStem + Mod(monthBranch - 2, 12)) % 10;
+    const int yearCycle = month.yearCycle;
+    const int monthBranch = month.monthBranch, monthStem = month.monthStem;
     const int day = static_cast<int>(Mod(static_cast<int>(d % 60) + 8, 60));
     const int dayStem = day % 10, dayBranch = day % 12;
 
-    const int gm = jie[onDay].branch;      // month branch of the spirits
+    const int gm = monthBranch;            // month branch of the spirits
     const int monthNo = Mod(gm - 2, 12);   // 0 for 寅 (正月)
     const int season = monthNo / 3;        // 0 spring … 3 winter
     const int officer = Mod(dayBranch - gm, 12);

@@ -64,11 +64,11 @@ void BM_PersonalBaziReport(benchmark::State& state) {
 }
 BENCHMARK(BM_PersonalBaziReport)->Unit(benchmark::kMillisecond);
 
-// The wedding-day search over a whole year ("一年以年"), as one click of "分析".
+// The wedding-day search over a whole year ("一年以内"), as one click of "分析".
 void BM_WeddingDaysYear(benchmark::State& state) {
   const WeddingSearch search{{"张三", 0, "1990", "5", "1", "辰 8", "30"},
                              {"李四", 0, "1992", "10", "12", "未 14", "5"},
-                             "一年以年",
+                             "一年以内",
                              "结婚",
                              "宜"};
   CapturedMessages messages;

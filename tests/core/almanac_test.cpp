@@ -70,46 +70,71 @@ TEST(AlmanacTable, DayFactsMatchPublishedAlmanacDays) {
   }
 }
 
-// The year and month pillars change at the exact instants: 立春 1984 fell
-// at 23:19 on 4 February, so that day still has the pillars of 癸亥 乙丑,
-// while its spirits already count from the month 寅 (the officer 满).
-TEST(AlmanacTable, PillarsTurnAtTheExactInstant) {
+// The 节 day belongs to the new month: 立春 1984 fell at 23:19 on
+// 4 February, and the whole of that day already counts in 甲子 丙寅, as its
+// officer (满, the one of 3 February repeated) does; so does 1992-03-05,
+// whose 惊蛰 came in the afternoon.
+TEST(AlmanacTable, TheJieDayBelongsToTheNewMonth) {
   RefDb db;
   const struct {
-    const char *day, *suici, *nn;
+    const char *day, *suici, *nn, *wuhang;
   } cases[] = {
-      {"1984-02-04", "癸亥(猪)年 乙丑月 戊辰日", "农历正月初三 星期六 金匮黄道日"},
-      {"1984-02-05", "甲子(鼠)年 丙寅月 己巳日", "农历正月初四 星期日 天德黄道日"},
-      {"1901-01-01", "庚子(鼠)年 戊子月 己卯日", "农历冬月十一 星期二 玉堂黄道日"},
-      {"2100-12-31", "庚申(猴)年 戊子月 丁未日", "农历腊月初一 星期五 勾陈黑道日"},
+      {"1984-02-03", "癸亥(猪)年 乙丑月 丁卯日", "农历正月初二 星期五 天德黄道日", "炉中火 满日"},
+      {"1984-02-04", "甲子(鼠)年 丙寅月 戊辰日", "农历正月初三 星期六 金匮黄道日", "大林木 满日"},
+      {"1984-02-05", "甲子(鼠)年 丙寅月 己巳日", "农历正月初四 星期日 天德黄道日", "大林木 平日"},
+      {"1992-03-04", "壬申(猴)年 壬寅月 己卯日", nullptr, "城头土 除日"},
+      {"1992-03-05", "壬申(猴)年 癸卯月 庚辰日", "农历二月初二 星期四 天刑黑道日", "白蜡金 除日"},
+      {"1901-01-01", "庚子(鼠)年 戊子月 己卯日", "农历冬月十一 星期二 玉堂黄道日", nullptr},
+      {"2100-12-31", "庚申(猴)年 戊子月 丁未日", "农历腊月初一 星期五 勾陈黑道日", nullptr},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.day);
     const Row row = DayRow(db, c.day);
     EXPECT_EQ(row.Text("suici"), c.suici);
-    EXPECT_EQ(row.Text("nn"), c.nn);
+    if (c.nn) {
+      EXPECT_EQ(row.Text("nn"), c.nn);
+    }
+    if (c.wuhang) {
+      EXPECT_EQ(row.Text("wuhang"), c.wuhang);
+    }
   }
 }
 
-// The almanac's pillars are those of a chart cast at noon of the day, on
-// ordinary days and on the days of the 节 terms alike.
-TEST(AlmanacTable, PillarsAgreeWithTheChartAtNoon) {
+// The foetus spirit's direction moves in runs through the sixty days; 癸卯
+// alone stands in the west of the room, between 房内南 and 房内东.
+TEST(AlmanacTable, FoetusSpiritRunsAroundGuiMao) {
+  RefDb db;
+  const struct {
+    const char *day, *tszf;
+  } cases[] = {
+      {"2024-02-08", "仓库炉 房内南"},    // 壬寅
+      {"2024-02-09", "房床门 房内西"},    // 癸卯
+      {"2024-02-10", "占门栖 房内东"},    // 甲辰
+  };
+  for (const auto& c : cases) EXPECT_EQ(DayRow(db, c.day).Text("tszf"), c.tszf) << c.day;
+}
+
+// The almanac's pillars are those of a chart cast at the end of the day: on
+// ordinary days that is the chart at noon, and on the day a 节 begins the
+// chart after the term's instant. The day pillar is the noon chart's.
+TEST(AlmanacTable, PillarsAgreeWithTheChartAtTheEndOfTheDay) {
   RefDb db;
   CapturedMessages messages;
   std::vector<DateValue> days;
   for (DateValue d = EncodeDate(1901, 1, 1); d <= EncodeDate(2100, 12, 31); d += 53) days.push_back(d);
   for (const Row& term : db.All(Unguarded{}, RefFile::kTgcode,
-                                "SELECT SJ FROM JQ WHERE YearA IN (1901, 1984, 2024, 2100) AND JQ IN "
+                                "SELECT SJ FROM JQ WHERE YearA IN (1901, 1984, 1992, 2024, 2100) AND JQ IN "
                                 "('立春','惊蛰','清明','立夏','芒种','小暑','立秋','白露','寒露','立冬','大雪','小寒')"))
     days.push_back(DateOf(ParseDateTimeText(term.Text("SJ"))));
   for (const DateValue d : days) {
     const Ymd ymd = DecodeDate(d);
     SCOPED_TRACE(FormatYmd(ymd));
-    BaziChart chart;
-    ASSERT_TRUE(ComputeBazi(chart, db, messages, ymd.year, ymd.month, ymd.day, 12, 0, 0, "男"));
-    const std::string animal(kZodiacAnimals[IndexOf(kCalendarBranches, chart.YearBranch)]);
-    const std::string expected = chart.YearStem + chart.YearBranch + "(" + animal + ")年 " +
-                                 chart.MonthStem + chart.MonthBranch + "月 " + chart.DayStem + chart.DayBranch + "日";
+    BaziChart noon, late;
+    ASSERT_TRUE(ComputeBazi(noon, db, messages, ymd.year, ymd.month, ymd.day, 12, 0, 0, "男"));
+    ASSERT_TRUE(ComputeBazi(late, db, messages, ymd.year, ymd.month, ymd.day, 23, 0, 59, "男"));
+    const std::string animal(kZodiacAnimals[IndexOf(kCalendarBranches, late.YearBranch)]);
+    const std::string expected = late.YearStem + late.YearBranch + "(" + animal + ")年 " + late.MonthStem +
+                                 late.MonthBranch + "月 " + noon.DayStem + noon.DayBranch + "日";
     EXPECT_EQ(DayRow(db, FormatYmd(ymd)).Text("suici"), expected);
   }
 }
@@ -292,7 +317,7 @@ TEST(WeddingDays, FavourableDaysHaveThePurposeAndClashWithNeitherPartner) {
   for (const auto& p : purposes) {
     SCOPED_TRACE(p.purpose);
     LineList out;
-    ASSERT_TRUE(RunWeddingDaySearch(Couple("一年以年", p.purpose, "宜"), out, messages, db, {2026, 12, 10}));
+    ASSERT_TRUE(RunWeddingDaySearch(Couple("一年以内", p.purpose, "宜"), out, messages, db, {2026, 12, 10}));
     const auto days = ListedDays(out);
     ASSERT_GT(days.size(), 10u);
     for (const auto& d : days) {
@@ -335,7 +360,7 @@ TEST(WeddingDays, RangesEndWhereTheirNamesSay) {
     const char* range;
     Ymd end;
   } cases[] = {{"3天以内", {2024, 1, 3}},   {"一周以内", {2024, 1, 7}},  {"一月以内", {2024, 1, 31}},
-               {"三月以内", {2024, 3, 31}}, {"半年以内", {2024, 6, 30}}, {"一年以年", {2024, 12, 31}}};
+               {"三月以内", {2024, 3, 31}}, {"半年以内", {2024, 6, 30}}, {"一年以内", {2024, 12, 31}}};
   for (const auto& c : cases) EXPECT_EQ(WeddingRangeEnd({2024, 1, 1}, c.range), c.end) << c.range;
   EXPECT_EQ(WeddingRangeEnd({2024, 1, 31}, "一月以内"), (Ymd{2024, 2, 28}));
   EXPECT_THROW(WeddingRangeEnd({2024, 1, 1}, "两年"), UserError);

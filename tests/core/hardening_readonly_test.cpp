@@ -19,7 +19,7 @@ const std::vector<std::pair<std::vector<std::string>, std::string>>& EveryComman
       {{"personal", "--name", "李芳", "--sex", "女", "--date", "1992-03-08", "--time", "06:05", "--star"}, ""},
       {{"almanac", "2024-03-05"}, ""},
       {{"almanac", "2024-02-30"}, ""},
-      {{"weddingdays", "--man", "1990-06-15", "--woman", "1992-03-08", "--from", "2024-03-05", "--range", "一年以年"}, ""},
+      {{"weddingdays", "--man", "1990-06-15", "--woman", "1992-03-08", "--from", "2024-03-05", "--range", "一年以内"}, ""},
       {{"weddingdays", "--man", "1990-06-15", "--woman", "1992-03-08", "--from", "2024-03-05", "--kind", "忌",
         "--purpose", "订婚"},
        ""},

@@ -192,12 +192,12 @@ void AlmanacPageTest::weddingSearchListsDays() {
   FakeServices fake;
   TFrmIndex w(&fake, kToday);
   FillCouple(w);
-  Find<QComboBox>(w, "SYear22")->setCurrentText(QStringLiteral("一年以年"));
+  Find<QComboBox>(w, "SYear22")->setCurrentText(QStringLiteral("一年以内"));
   Click(w, "RzBitBtn32");
   QVERIFY(fake.infos.isEmpty() && fake.errors.isEmpty());
   const QStringList lines = Find<QPlainTextEdit>(w, "Memo2")->toPlainText().split(QLatin1Char('\n'));
   QCOMPARE(lines[0], QStringLiteral("结婚吉日分析（宜嫁娶）"));
-  QCOMPARE(lines[1], QStringLiteral("查询范围：2024-05-01 至 2025-04-30（一年以年）"));
+  QCOMPARE(lines[1], QStringLiteral("查询范围：2024-05-01 至 2025-04-30（一年以内）"));
   QCOMPARE(lines[2], QStringLiteral("男方：张明，生肖属马；女方：李芳，生肖属猴。"));
   QVERIFY(lines.last().startsWith(QStringLiteral("共找到")));
   int days = 0;

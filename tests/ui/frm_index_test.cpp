@@ -284,7 +284,7 @@ void FrmIndexTest::inputLists() {
   }
   QCOMPARE(items(Find<QComboBox>(w, "ComDate")), (QStringList{"公历(阳历)", "农历(阴历)"}));
   QCOMPARE(items(Find<QComboBox>(w, "SYear22")),
-           (QStringList{"3天以内", "一周以内", "一月以内", "三月以内", "半年以内", "一年以年"}));
+           (QStringList{"3天以内", "一周以内", "一月以内", "三月以内", "半年以内", "一年以内"}));
   for (const char* name : {"ComboBoxDL", "ComboBoxXX"}) {
     auto* blood = Find<QComboBox>(w, name);
     QCOMPARE(items(blood), (QStringList{"", "A型", "B型", "O型", "AB型"}));
