@@ -13,6 +13,7 @@
 #include "calendar/ganzhi.h"
 #include "calendar/lunar_calc.h"
 #include "tools/almanac_months.h"
+#include "tools/almanac_spirits.h"
 #include "tools/solar_terms.h"
 
 namespace fs = std::filesystem;
@@ -88,16 +89,19 @@ std::vector<Match> ParseAlternatives(const std::string& value) {
   return out;
 }
 
-enum class Basis { kMonth, kSeason, kAny, kOfficer, kEarthRule, kNoGeneral };
+enum class Basis { kMonth, kSeason, kAny, kOfficer, kEarthRule, kNoGeneral, kYear, kLunarDay, kTermDays };
 
 struct SpiritRule {
   std::string name;
   int id = -1;  // its name's place in Rules::spiritNames
   bool good = true;
+  bool listed = true;  // a spirit of the lists; a calendar day ("日") is not shown
   std::string rank;  // 德, 下下, 下 or -
   Basis basis = Basis::kAny;
   std::vector<std::vector<Match>> values;  // by month (寅 first), season, or one
   int officer = -1;
+  std::vector<int> lunarDays;  // for kLunarDay
+  std::string termDays;        // for kTermDays: 伏 or 社
 };
 
 inline constexpr size_t kMaxSpirits = 256;
@@ -110,7 +114,6 @@ struct Condition {
   Match day;                         // a stem or branch day; none when both are -1
   int season = -1;                   // 0 spring … 3 winter
   bool earthRule = false;            // 土王用事后
-  bool never = false;                // a condition this almanac does not work out
   bool officerFirst = false;         // the condition begins with its officer day
 };
 
@@ -171,7 +174,6 @@ std::vector<std::string> Fields(const std::string& line) { return Split(line, '\
 // officers and the order of writing.
 void ReadUses(const fs::path& dir, Rules& r) {
   std::map<std::string, int> spirits;
-  std::set<std::string> uncomputed;
   for (auto& s : r.spirits) {
     if (spirits.emplace(s.name, static_cast<int>(r.spiritNames.size())).second) r.spiritNames.push_back(s.name);
     s.id = spirits.at(s.name);
@@ -196,9 +198,7 @@ void ReadUses(const fs::path& dir, Rules& r) {
         const auto officer = chars.size() == 2 && chars[1] == "日"
                                  ? std::find(r.officers.begin(), r.officers.end(), chars[0])
                                  : r.officers.end();
-        if (uncomputed.count(part)) {
-          c.never = true;
-        } else if (spirits.count(part)) {
+        if (spirits.count(part)) {
           c.spirits.push_back(spirits.at(part));
         } else if (season != kSeasons.end()) {
           c.season = static_cast<int>(season - kSeasons.begin());
@@ -220,14 +220,6 @@ void ReadUses(const fs::path& dir, Rules& r) {
   };
   for (const auto& line : ReadLines(dir / "uses.tsv")) {
     const auto f = Fields(line);
-    if (f[0] == "uncomputed") {
-      Require(f.size() == 2, "uses.tsv: " + line);
-      for (const auto& n : Split(f[1], ' ')) {
-        Require(spirits.count(n) == 0, "uses.tsv: " + n + " is worked out, not uncomputed");
-        uncomputed.insert(n);
-      }
-      continue;
-    }
     Require(f.size() == 4, "uses.tsv: four columns expected: " + line);
     Require(byName.count(f[0]) == 0, "uses.tsv: " + f[0] + " twice");
     byName[f[0]] = {f[0], 0, parse(f[2], f[0]), parse(f[3], f[0])};
@@ -338,8 +330,9 @@ Rules ReadRules(const fs::path& dir) {
     Require(f.size() >= 5, "spirits.tsv: " + line);
     SpiritRule s;
     s.name = f[0];
-    Require(f[1] == "吉" || f[1] == "凶", "spirits.tsv: " + line);
+    Require(f[1] == "吉" || f[1] == "凶" || f[1] == "日", "spirits.tsv: " + line);
     s.good = f[1] == "吉";
+    s.listed = f[1] != "日";
     s.rank = f[2];
     Require(s.rank == "德" || s.rank == "下下" || s.rank == "下" || s.rank == "-", "spirits.tsv: rank " + line);
     const std::string& basis = f[3];
@@ -350,6 +343,19 @@ Rules ReadRules(const fs::path& dir) {
     } else if (basis == "season") {
       s.basis = Basis::kSeason;
       Require(n == 4, "spirits.tsv: four seasons expected: " + line);
+    } else if (basis == "year") {
+      s.basis = Basis::kYear;
+      Require(n == 10, "spirits.tsv: ten year stems expected: " + line);
+    } else if (basis == "lunarday" || basis == "termdays") {
+      Require(n == 1, "spirits.tsv: one value expected: " + line);
+      if (basis == "lunarday") {
+        s.basis = Basis::kLunarDay;
+        s.lunarDays = ParseLunarDays(f[4]);
+      } else {
+        s.basis = Basis::kTermDays;
+        Require(f[4] == "伏" || f[4] == "社" || f[4] == "伏/社", "spirits.tsv: 伏 or 社 expected: " + line);
+        s.termDays = f[4];
+      }
     } else if (basis == "bujiang") {
       s.basis = Basis::kNoGeneral;
       Require(n == 1, "spirits.tsv: one value expected: " + line);
@@ -363,7 +369,8 @@ Rules ReadRules(const fs::path& dir) {
         if (r.officers[i] == f[4]) s.officer = i;
       Require(s.officer >= 0, "spirits.tsv: unknown officer " + f[4]);
     }
-    if (s.basis != Basis::kOfficer && s.basis != Basis::kNoGeneral)
+    if (s.basis != Basis::kOfficer && s.basis != Basis::kNoGeneral && s.basis != Basis::kLunarDay &&
+        s.basis != Basis::kTermDays)
       for (size_t i = 4; i < f.size(); ++i) s.values.push_back(ParseAlternatives(f[i]));
     r.spirits.push_back(std::move(s));
   }
@@ -423,13 +430,11 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
   const auto nayin = ReadLines(dir.parent_path() / "nayin.txt");
   Require(nayin.size() == 30, "nayin.txt must hold 30 names");
 
-  // The days of earth's rule: the 18 days before each of the four 立 terms.
-  std::set<long> earthRule;
-  for (int year = kAlmanacFirstYear - 1; year <= kAlmanacLastYear; ++year)
-    for (int n : {2, 8, 14, 20}) {
-      const long day = static_cast<long>(std::floor(SolarTermBeijing(year, n)));
-      for (long d = day - 18; d < day; ++d) earthRule.insert(d);
-    }
+  // The days of earth's rule, the 伏 and the 社 days.
+  const auto termDays = TermDays(kAlmanacFirstYear, kAlmanacLastYear);
+  const std::set<long>& earthRule = termDays.at("土王");
+  const std::set<long>& fuDays = termDays.at("伏");
+  const std::set<long>& sheDays = termDays.at("社");
   AlmanacMonthPillar months(kAlmanacFirstYear, kAlmanacLastYear);
 
   std::vector<AlmanacRow> rows;
@@ -452,9 +457,9 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
     const int officer = Mod(dayBranch - gm, 12);
     const Rules::Ruler& ruler = rules.rulers[Mod(dayBranch - rules.greenDragonStart[monthNo], 12)];
 
+    const LunarDate lunar = SolarToLunar(d);
     AlmanacRow row;
     row.gn = FormatYmd(ymd);
-    const LunarDate lunar = SolarToLunar(d);
     static constexpr std::array<std::string_view, 7> kWeekdays = {"日", "一", "二", "三", "四", "五", "六"};
     row.nn = "农历" + AlmanacMonthName(lunar) + LunarDayName(lunar.Day) + " 星期" +
              std::string(kWeekdays[Mod(static_cast<int>(d % 7) + 6, 7)]) + " " + ruler.name + ruler.road + "日";
@@ -484,10 +489,18 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
         case Basis::kEarthRule: holds = earthRule.count(d) == 1 && any(s.values[0]); break;
         case Basis::kOfficer: holds = officer == s.officer; break;
         case Basis::kNoGeneral: holds = NoGeneral(rules, monthNo, day); break;
+        case Basis::kYear: holds = any(s.values[static_cast<size_t>(yearCycle % 10)]); break;
+        case Basis::kLunarDay:
+          holds = std::find(s.lunarDays.begin(), s.lunarDays.end(), lunar.Day) != s.lunarDays.end();
+          break;
+        case Basis::kTermDays:
+          holds = (s.termDays.find("伏") != std::string::npos && fuDays.count(d)) ||
+                  (s.termDays.find("社") != std::string::npos && sheDays.count(d));
+          break;
       }
       if (!holds || present[static_cast<size_t>(s.id)]) continue;
       present[static_cast<size_t>(s.id)] = 1;
-      (s.good ? good : bad).push_back(s.name);
+      if (s.listed) (s.good ? good : bad).push_back(s.name);
       virtue = virtue || s.rank == "德";
       worst = worst || s.rank == "下下";
       weak = weak || s.rank == "下";
@@ -500,7 +513,6 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
     // an activity is favoured when one of its favouring conditions holds and
     // forbidden when one of its forbidding ones does.
     auto holds = [&](const Condition& c) {
-      if (c.never) return false;
       for (const auto& s : c.spirits)
         if (!present[static_cast<size_t>(s)]) return false;
       for (const auto& s : c.absent)
@@ -537,8 +549,16 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
           for (const WritingRule* w : of(kind)) lifted = lifted || (!w->Covers(u.index) && w->Concerns(c));
         if (!lifted) taboos.push_back(&c);
       }
+      // A taboo that the virtues do not lift (遇德犹忌); a lifting rule keeps
+      // the taboos it lists even against a virtue, the virtue being what lifts
+      // the others. Such a taboo is written even where the virtues write none.
+      bool stillForbids = false;
+      for (const auto kind : {WritingRule::kStillJi, WritingRule::kLift})
+        for (const WritingRule* w : of(kind))
+          if (w->Covers(u.index))
+            for (const Condition* c : taboos) stillForbids = stillForbids || w->Concerns(*c);
       const bool favoured = anyHolds(u.yi) && !ruled(WritingRule::kNotYi, u.index);
-      const bool forbidden = !taboos.empty() && !ruled(WritingRule::kNotJi, u.index);
+      const bool forbidden = !taboos.empty() && (stillForbids || !ruled(WritingRule::kNotJi, u.index));
       // Good and bad that only offset each other (吉凶相抵): what such a spirit
       // forbids is not favoured, and what is favoured is not forbidden.
       const bool evened = !taboos.empty() && std::all_of(taboos.begin(), taboos.end(), [&](const Condition* c) {
@@ -546,14 +566,6 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
                            [&](const WritingRule* w) { return w->Concerns(*c); });
       });
       if (ruled(WritingRule::kNeither, u.index) || (favoured && forbidden && evened)) continue;
-      // A taboo that the virtues do not lift (遇德犹忌); a lifting rule keeps
-      // the taboos it lists even against a virtue, the virtue being what lifts
-      // the others.
-      bool stillForbids = false;
-      for (const auto kind : {WritingRule::kStillJi, WritingRule::kLift})
-        for (const WritingRule* w : of(kind))
-          if (w->Covers(u.index))
-            for (const Condition* c : taboos) stillForbids = stillForbids || w->Concerns(*c);
       // Both: a day with a virtue is strong enough for the favour
       // (吉足胜凶，从宜不从忌); any other day follows the taboo (吉不抵凶，从忌不从宜).
       if (favoured && (!forbidden || (virtue && !worst && !stillForbids))) yi.insert(u.name);
