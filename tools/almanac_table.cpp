@@ -157,6 +157,10 @@ struct Rules {
   std::set<std::string> smallMatters;
   std::array<std::vector<int>, 10> stemPalaces;
   std::array<int, 12> monthHate{};  // the branch of 月厌, by month
+  // The choice of the 忌 line (ji_weight.tsv).
+  size_t jiLimit = 0;
+  std::set<std::string> jiAlways;
+  std::vector<std::string> jiWeight;  // every activity, the weightiest first
 };
 
 // 不将: the stem lodges in one of the six palaces ending at 月厌, the branch
@@ -376,6 +380,22 @@ Rules ReadRules(const fs::path& dir) {
   }
   ReadUses(dir, r);
 
+  for (const auto& f : ReadTsv(dir / "ji_weight.tsv", 2)) {
+    const auto items = Split(f[1], ' ');
+    if (f[0] == "limit") {
+      r.jiLimit = static_cast<size_t>(std::stoi(f[1]));
+    } else if (f[0] == "always") {
+      r.jiAlways.insert(items.begin(), items.end());
+    } else {
+      Require(f[0] == "order", "ji_weight.tsv: " + f[0]);
+      r.jiWeight = items;
+    }
+  }
+  Require(std::set<std::string>(r.jiWeight.begin(), r.jiWeight.end()) == known && r.jiWeight.size() == known.size(),
+          "ji_weight.tsv: the order must hold every activity once");
+  Require(r.jiAlways.size() <= r.jiLimit && r.jiLimit > 0, "ji_weight.tsv: the limit must hold the activities always written");
+  for (const auto& a : r.jiAlways) Require(known.count(a) == 1, "ji_weight.tsv: unknown activity " + a);
+
   // 不将 from 月厌 and the stems' palaces.
   for (const auto& f : ReadTsv(dir / "stem_palaces.tsv", 2))
     for (const Match& m : ParseAlternatives(f[1])) {
@@ -581,14 +601,21 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
         it = rules.smallMatters.count(*it) ? std::next(it) : yi.erase(it);
       restricted = true;
     }
+    // The 忌 line: the weightiest of the forbidden activities (ji_weight.tsv).
+    std::set<std::string> written;
+    for (const auto& a : rules.jiAlways)
+      if (ji.count(a)) written.insert(a);
+    for (const auto& a : rules.jiWeight)
+      if (written.size() < rules.jiLimit && ji.count(a)) written.insert(a);
     std::vector<std::string> yiList, jiList;
     for (const auto& a : rules.order) {
       if (yi.count(a)) yiList.push_back(a);
-      if (ji.count(a)) jiList.push_back(a);
+      if (written.count(a)) jiList.push_back(a);
     }
     if (restricted && !yiList.empty()) yiList.push_back("馀事勿取");
     row.yi = yiList.empty() ? "诸事不宜" : Join(yiList);
-    row.ji = worst ? "诸事不宜" : jiList.empty() ? "无" : Join(jiList);
+    // A day too weak for anything but small matters forbids everything else.
+    row.ji = worst || restricted ? "诸事不宜" : jiList.empty() ? "无" : Join(jiList);
     rows.push_back(std::move(row));
   }
   return rows;

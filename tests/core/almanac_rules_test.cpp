@@ -47,6 +47,8 @@ TEST(AlmanacRules, WritingRulesHoldOnEveryDay) {
       {"月破 and 四废 days are unfavourable to everything",
        "(" + Has("xsyq", "月破") + " OR " + Has("xsyq", "四废") + ") AND ji <> '诸事不宜'"},
       {"八专 keeps five days", Has("xsyq", "八专") + " AND substr(suici, -3, 2) IN ('乙卯', '辛酉', '戊戌')"},
+      {"a day whose 宜 ends in 馀事勿取 reads 诸事不宜 under 忌", "yi LIKE '%馀事勿取' AND ji <> '诸事不宜'"},
+      {"the 忌 line names at most five activities", "length(ji) - length(replace(ji, ' ', '')) >= 5"},
   };
   for (const auto& c : never) EXPECT_EQ(CountDays(db, c.where), 0) << c.rule;
 
