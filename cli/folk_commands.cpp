@@ -6,6 +6,7 @@
 #include "divination/character_element.h"
 #include "divination/name_affinity.h"
 #include "divination/qq_pair.h"
+#include "knowledge/dream_book.h"
 
 namespace hehun::cli {
 
@@ -52,6 +53,41 @@ int WuxingCommand(const std::vector<std::string>& args, std::istream&, std::ostr
   StderrMessages messages(err);
   StreamSink sink(out);
   return CharacterElementReport(args[1], messages, sink) ? 0 : 1;
+}
+
+int DreamCommand(const std::vector<std::string>& args, std::istream&, std::ostream& out, std::ostream& err) {
+  const char* usage = "用法：hehun-cli dream 关键词… | dream --categories | dream --category 分类\n";
+  if (args.size() < 2) {
+    err << usage;
+    return 2;
+  }
+  StderrMessages messages(err);
+  RefDb db;
+  LineList lines;  // printed only when the whole answer was read
+  try {
+    if (args[1] == "--categories") {
+      if (args.size() != 2) {
+        err << usage;
+        return 2;
+      }
+      DreamCategoryReport(db, lines);
+    } else if (args[1] == "--category") {
+      if (args.size() != 3) {
+        err << usage;
+        return 2;
+      }
+      if (!DreamCategoryBrowse(db, args[2], messages, lines)) return 1;
+    } else {
+      std::string text;
+      for (size_t i = 1; i < args.size(); ++i) text += (i > 1 ? " " : "") + args[i];
+      if (!DreamSearchReport(db, text, messages, lines)) return 1;
+    }
+  } catch (const UserError& e) {
+    err << e.what() << '\n';
+    return 1;
+  }
+  for (const std::string& line : lines.lines()) out << line << '\n';
+  return 0;
 }
 
 }  // namespace hehun::cli

@@ -14,5 +14,7 @@ int YuanfenCommand(const std::vector<std::string>& args, std::istream& in, std::
 int QqYuanfenCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
 // wuxing TEXT: one line per character.
 int WuxingCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
+// dream WORDS... | dream --categories | dream --category NAME: the dream book.
+int DreamCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace hehun::cli
