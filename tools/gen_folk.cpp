@@ -206,12 +206,20 @@ int Hanzi(const std::vector<std::string>& args) {
     }
   }
   if (radicalChar.size() != 214) Fail("CJKRadicals.txt should give the 214 Kangxi radicals");
+  // The 214 radicals are ordered by their stroke count in the 康熙字典, so
+  // the count of a radical is the largest count among it and the radicals
+  // before it. This corrects the few radicals written with fewer strokes
+  // today (廴 3 not 2, 瓦 5 not 4, 骨 10 not 9).
   std::map<int, int> radicalStrokes;
+  int running = 0;
   for (const auto& [n, cp] : radicalChar) {
     auto it = total.find(cp);
     if (it == total.end()) Fail("no stroke count for radical " + std::to_string(n));
-    radicalStrokes[n] = std::stoi(FirstValue(it->second));
+    for (const auto& v : Split(it->second, ' ')) running = std::max(running, std::stoi(v));
+    radicalStrokes[n] = running;
   }
+  if (radicalStrokes[54] != 3 || radicalStrokes[98] != 5 || radicalStrokes[188] != 10 || radicalStrokes[212] != 16)
+    Fail("the radical stroke counts do not follow the Kangxi order");
 
   std::map<int, int> radicalElement;
   for (const auto& row : ReadTable(folk + "/radical_elements.tsv", 3)) {

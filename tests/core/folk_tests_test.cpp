@@ -63,7 +63,11 @@ TEST(NameAffinity, IndexStaysWithinOneToHundred) {
   CapturedMessages messages;
   LineList out;
   ASSERT_TRUE(NameAffinityReport("丁", "丁", messages, out));  // 2 2
-  EXPECT_NE(out.Text().find("缘分指数：22"), std::string::npos) << out.Text();
+  EXPECT_NE(out.Text().find("缘分指数：22\n【若即若离】"), std::string::npos) << out.Text();
+  // 石 5 石 5 | 石 5: 5 5 5 -> 0 0, the full score
+  out.Clear();
+  ASSERT_TRUE(NameAffinityReport("石石", "石", messages, out));
+  EXPECT_NE(out.Text().find("缘分指数：100（末两位为“00”，按满分计）\n【百分良缘】"), std::string::npos) << out.Text();
 }
 
 TEST(NameAffinity, BadNamesGiveAMessageAndNoLines) {
@@ -159,7 +163,9 @@ TEST(CharacterElement, RadicalsCountInFull) {
     int radical;
     int strokes;
   } cases[] = {{"打", 64, 6},  {"情", 61, 12}, {"福", 113, 14}, {"裕", 145, 13}, {"远", 162, 17},
-               {"郭", 163, 15}, {"陈", 170, 16}, {"胡", 130, 11}, {"玲", 96, 10}};
+               {"郭", 163, 15}, {"陈", 170, 16}, {"胡", 130, 11}, {"玲", 96, 10},
+               // radicals written with fewer strokes today keep their Kangxi count: 廴 3, 瓦 5, 骨 10
+               {"建", 54, 9},   {"瓶", 98, 11}, {"骨", 188, 10}};
   for (const auto& c : cases) {
     const HanziRecord* r = FindHanzi(c.c);
     ASSERT_NE(r, nullptr) << c.c;
