@@ -16,6 +16,7 @@
 #include "cli/arg_text.h"
 #include "cli/cnday.h"
 #include "cli/divination_commands.h"
+#include "cli/folk_commands.h"
 #include "cli/matching_commands.h"
 #include "cli/pillars_command.h"
 #include "cli/stderr_messages.h"
@@ -231,6 +232,10 @@ const std::map<std::string, Command>& Commands() {
       {"zodiacmatch", ZodiacMatchCommand},
       {"signmatch", SignMatchCommand},
       {"bloodmatch", BloodMatchCommand},
+      {"yuanfen", YuanfenCommand},
+      {"qqyuanfen", QqYuanfenCommand},
+      {"wuxing", WuxingCommand},
+      {"dream", DreamCommand},
   };
   return commands;
 }
@@ -254,7 +259,11 @@ std::string Usage() {
          "  weddingdays --man [姓名,]YYYY-MM-DD[,lunar] --woman ... --from YYYY-MM-DD --range 三月以内 --purpose 结婚|订婚 --kind 宜|忌\n"
          "  zodiacmatch 生肖 生肖   生肖配对，如 zodiacmatch 鼠 牛\n"
          "  signmatch 星座 星座     星座配对，如 signmatch 白羊座 狮子座\n"
-         "  bloodmatch 血型 血型    血型配对，如 bloodmatch A AB\n";
+         "  bloodmatch 血型 血型    血型配对，如 bloodmatch A AB\n"
+         "  yuanfen 姓名 姓名       缘分测试（姓名笔画相加），如 yuanfen 张三 李四\n"
+         "  qqyuanfen QQ号 QQ号     QQ号缘分（两号之和按八十一数理）\n"
+         "  wuxing 汉字            文字五行：每字的康熙笔画、五行、拼音、部首\n"
+         "  dream 关键词 | dream --categories | dream --category 分类   周公解梦：查梦、分类及条数、按类浏览\n";
 }
 
 int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {

@@ -15,6 +15,7 @@
 #include "calendar/ganzhi.h"
 #include "refdb/gbk.h"
 #include "tools/refdb_divination.h"
+#include "tools/refdb_dream.h"
 #include "tools/almanac_table.h"
 #include "tools/matching_tables.h"
 #include "tools/refdb_tables.h"
@@ -135,6 +136,7 @@ int main(int argc, char** argv) {
       BuildBoneWeightTables(w, data);
       BuildStarSignTables(w, data);
       BuildShoujiTable(w, data);
+      BuildDreamTable(w, data);
       BuildAlmanacTable(w, data);
       BuildPairReadings(w, data);
       w.Commit();
