@@ -246,6 +246,8 @@ std::string Usage() {
   return "用法：hehun-cli 命令 [参数]\n"
          "  help, --help          显示本说明\n"
          "  --version             显示版本号\n"
+         "  --traditional [--variant tw|hk]   以繁体中文输出（台湾或香港用字），可放在命令之前或之后；\n"
+         "                        输入的姓名、地名和备注照原样输出\n"
          "  lunar                 标准输入每行 YYYY-MM-DD，输出农历“年 月 日 闰”\n"
          "  solar                 标准输入每行“年 月 日 闰”，输出公历日期\n"
          "  solarterms 年份       输出该年二十四节气的交节时刻（北京时间）\n"

@@ -1,13 +1,19 @@
 #include "cli/entry.h"
 
 #include <iostream>
+#include <optional>
+#include <sstream>
 
 #include "cli/commands.h"
+#include "cli/script_options.h"
+#include "refdb/chinese_script.h"
 #include "refdb/messages.h"
 
 namespace hehun::cli {
 
-int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+namespace {
+
+int RunInSimplified(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
   if (args.empty()) {
     err << Usage();
     return 2;
@@ -28,6 +34,33 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
   } catch (const SilentAbort&) {
     return 2;
   }
+}
+
+}  // namespace
+
+int RunCommandLine(std::vector<std::string> args, std::istream& in, std::ostream& out, std::ostream& err) {
+  ScriptOptions script;
+  if (auto misuse = TakeScriptOptions(args, script)) {
+    err << *misuse << "\n";
+    return 2;
+  }
+  if (!script.traditional) return RunInSimplified(args, in, out, err);
+
+  // The command writes in Simplified Chinese; its answer and its messages
+  // are converted on the way out, the typed texts kept as typed.
+  std::optional<TraditionalConverter> converter;
+  try {
+    converter.emplace(script.variant);
+  } catch (const UserError& e) {
+    err << e.what() << "\n";
+    return 1;
+  }
+  std::ostringstream answer, messages;
+  const int status = RunInSimplified(args, in, answer, messages);
+  const auto typed = TypedTexts(args);
+  out << converter->Convert(answer.str(), typed);
+  err << converter->Convert(messages.str(), typed);
+  return status;
 }
 
 }  // namespace hehun::cli

@@ -9,6 +9,6 @@
 
 namespace hehun::cli {
 
-int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
+int RunCommandLine(std::vector<std::string> args, std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace hehun::cli

@@ -2,9 +2,12 @@
 // database session as a click would have.
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
 #include "almanac/wedding_days.h"
 #include "bazi/chart.h"
 #include "reports/marriage_report.h"
+#include "refdb/chinese_script.h"
 #include "reports/personal_report.h"
 
 namespace hehun {
@@ -80,6 +83,56 @@ void BM_WeddingDaysYear(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_WeddingDaysYear)->Unit(benchmark::kMillisecond);
+
+// The text of one whole marriage report, as the report area holds it.
+std::string MarriageReportText(const BirthRowTexts& man, const BirthRowTexts& woman) {
+  CapturedMessages messages;
+  RefDb db;
+  ReportArea area;
+  MarriageHiddenLists hidden;
+  RunMarriageReport(man, woman, area, hidden, messages, db, {2026, 12, 9});
+  return area.Text();
+}
+
+// A whole marriage report in Traditional Chinese, in a warm process: the
+// converter has already written the reports of forty other couples, so the
+// fixed texts are known and the couple's own texts are converted anew.
+void BM_TraditionalMarriageReport(benchmark::State& state) {
+  const auto reports = [](int first_year, const char* man, const char* woman) {
+    std::vector<std::string> texts;
+    for (int year = first_year; year < first_year + 40; ++year)
+      texts.push_back(MarriageReportText({man, 0, std::to_string(year), std::to_string(year % 12 + 1),
+                                          std::to_string(year % 28 + 1), "午 12", "0"},
+                                         {woman, 0, std::to_string(year + 2), std::to_string((year + 5) % 12 + 1),
+                                          std::to_string((year + 9) % 28 + 1), "子 0", "30"}));
+    return texts;
+  };
+  const auto earlier = reports(1940, "张三", "李四");
+  const auto measured = reports(1980, "王五", "赵六");
+  size_t next = 0;
+  std::unique_ptr<TraditionalConverter> converter;
+  for (auto _ : state) {
+    if (next == 0) {
+      state.PauseTiming();
+      converter = std::make_unique<TraditionalConverter>();
+      for (const auto& text : earlier) converter->Convert(text, {"张三", "李四"});
+      state.ResumeTiming();
+    }
+    benchmark::DoNotOptimize(converter->Convert(measured[next], {"王五", "赵六"}));
+    next = (next + 1) % measured.size();
+  }
+}
+BENCHMARK(BM_TraditionalMarriageReport)->Unit(benchmark::kMicrosecond);
+
+// The same report converted again (the window redrawing after a switch).
+void BM_TraditionalMarriageReportAgain(benchmark::State& state) {
+  const std::string text = MarriageReportText({"张三", 0, "1990", "5", "1", "辰 8", "30"},
+                                              {"李四", 0, "1992", "10", "12", "未 14", "5"});
+  TraditionalConverter converter;
+  converter.Convert(text, {"张三", "李四"});
+  for (auto _ : state) benchmark::DoNotOptimize(converter.Convert(text, {"张三", "李四"}));
+}
+BENCHMARK(BM_TraditionalMarriageReportAgain)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace hehun
