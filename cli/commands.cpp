@@ -18,6 +18,7 @@
 #include "cli/divination_commands.h"
 #include "cli/matching_commands.h"
 #include "cli/pillars_command.h"
+#include "cli/records_commands.h"
 #include "cli/stderr_messages.h"
 #include "refdb/refdb.h"
 #include "refdb/text.h"
@@ -231,6 +232,7 @@ const std::map<std::string, Command>& Commands() {
       {"zodiacmatch", ZodiacMatchCommand},
       {"signmatch", SignMatchCommand},
       {"bloodmatch", BloodMatchCommand},
+      {"records", RecordsCommand},
   };
   return commands;
 }
@@ -254,7 +256,8 @@ std::string Usage() {
          "  weddingdays --man [姓名,]YYYY-MM-DD[,lunar] --woman ... --from YYYY-MM-DD --range 三月以内 --purpose 结婚|订婚 --kind 宜|忌\n"
          "  zodiacmatch 生肖 生肖   生肖配对，如 zodiacmatch 鼠 牛\n"
          "  signmatch 星座 星座     星座配对，如 signmatch 白羊座 狮子座\n"
-         "  bloodmatch 血型 血型    血型配对，如 bloodmatch A AB\n";
+         "  bloodmatch 血型 血型    血型配对，如 bloodmatch A AB\n" +
+         RecordsUsage();
 }
 
 int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
