@@ -123,7 +123,7 @@ int Add(const std::vector<std::string>& args, std::ostream& out, std::ostream&) 
 int List(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
   const Arguments a = ReadArguments(args, {"--find"}, {});
   if (!a.words.empty()) throw UserError("无法识别的参数：" + a.words[0]);
-  Archive archive(ArchivePath(a));
+  Archive archive(ArchivePath(a), records::ArchiveAccess::kRead);
   std::string text;
   archive.ForEachPerson({a.Option("--find")}, [&](const Person& p) {
     const auto t = records::TextsOf(p);
@@ -141,7 +141,7 @@ int List(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
 int Show(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
   const Arguments a = ReadArguments(args, {}, {});
   if (a.words.size() != 1) throw UserError("用法：hehun-cli records show 编号 [--db 文件]");
-  Archive archive(ArchivePath(a));
+  Archive archive(ArchivePath(a), records::ArchiveAccess::kRead);
   const Person p = archive.GetPerson(ReadId(a.words[0]));
   std::string text = "编号：" + std::to_string(p.id) + "\n姓名：" + p.name + "\n性别：" + p.sex +
                      "\n出生：" + records::CalendarName(p.lunar) + (p.leapMonth ? "（闰月）" : "") + " " +
@@ -173,7 +173,7 @@ int Delete(const std::vector<std::string>& args, std::ostream& out, std::ostream
 int Count(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
   const Arguments a = ReadArguments(args, {}, {});
   if (!a.words.empty()) throw UserError("无法识别的参数：" + a.words[0]);
-  Archive archive(ArchivePath(a));
+  Archive archive(ArchivePath(a), records::ArchiveAccess::kRead);
   out << archive.CountPeople() << '\n';
   return 0;
 }
@@ -232,7 +232,7 @@ int CoupleReport(const std::vector<std::string>& args, std::ostream& out, std::o
 int Couples(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
   const Arguments a = ReadArguments(args, {}, {});
   if (!a.words.empty()) throw UserError("无法识别的参数：" + a.words[0]);
-  Archive archive(ArchivePath(a));
+  Archive archive(ArchivePath(a), records::ArchiveAccess::kRead);
   std::string text;
   for (const auto& c : archive.ListCouples()) {
     const Person x = archive.GetPerson(c.firstId), y = archive.GetPerson(c.secondId);
@@ -246,7 +246,7 @@ int Couples(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 int Export(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
   const Arguments a = ReadArguments(args, {}, {});
   if (a.words.size() != 1) throw UserError("用法：hehun-cli records export 文件.csv [--db 文件]");
-  Archive archive(ArchivePath(a));
+  Archive archive(ArchivePath(a), records::ArchiveAccess::kRead);
   const int64_t count = records::ExportPeopleCsv(archive, a.words[0]);
   out << "已导出" << count << "人到“" << a.words[0] << "”\n";
   return 0;

@@ -89,10 +89,11 @@ std::string JoinReasons(const std::vector<std::string>& reasons) {
   return text;
 }
 
-Archive::Archive(const std::filesystem::path& path) : Archive(path, ArchiveSchemaSteps()) {}
+Archive::Archive(const std::filesystem::path& path, ArchiveAccess access)
+    : Archive(path, ArchiveSchemaSteps(), access) {}
 
-Archive::Archive(const std::filesystem::path& path, const std::vector<SchemaStep>& steps)
-    : path_(path), db_(OpenArchiveFile(path, steps)) {}
+Archive::Archive(const std::filesystem::path& path, const std::vector<SchemaStep>& steps, ArchiveAccess access)
+    : path_(path), db_(OpenArchiveFile(path, steps, access)) {}
 
 Archive::~Archive() { sqlite3_close_v2(db_); }
 

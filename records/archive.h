@@ -38,9 +38,10 @@ struct PersonQuery {
 class Archive {
  public:
   // Opens (or creates) the archive; see OpenArchiveFile for what is refused.
-  explicit Archive(const std::filesystem::path& path);
+  explicit Archive(const std::filesystem::path& path, ArchiveAccess access = ArchiveAccess::kWrite);
   // With other upgrade steps than the program's (tests of the upgrade path).
-  Archive(const std::filesystem::path& path, const std::vector<SchemaStep>& steps);
+  Archive(const std::filesystem::path& path, const std::vector<SchemaStep>& steps,
+          ArchiveAccess access = ArchiveAccess::kWrite);
   ~Archive();
   Archive(const Archive&) = delete;
   Archive& operator=(const Archive&) = delete;

@@ -167,10 +167,12 @@ fs::path DefaultArchivePath() {
   return dataHome / std::string(kAppTitle) / kArchiveFileName;
 }
 
-sqlite3* OpenArchiveFile(const fs::path& path, const std::vector<SchemaStep>& steps) {
+sqlite3* OpenArchiveFile(const fs::path& path, const std::vector<SchemaStep>& steps, ArchiveAccess access) {
   std::error_code ec;
   const fs::file_status status = fs::status(path, ec);
-  if (!fs::exists(status)) {
+  if (!fs::exists(status) && access == ArchiveAccess::kRead) {
+    throw ArchiveError(ArchiveError::kNotFound, "档案文件" + Quoted(path) + "不存在（还没有存入任何人）");
+  } else if (!fs::exists(status)) {
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
     if (!fs::exists(folder)) {
       fs::create_directories(folder, ec);
@@ -192,10 +194,16 @@ sqlite3* OpenArchiveFile(const fs::path& path, const std::vector<SchemaStep>& st
 
   // Everything up to the journal switch only reads, so a refused file stays
   // as it was.
-  CheckIntegrity(conn.db, path);
-  const int64_t version = PragmaInt(conn.db, "PRAGMA user_version");
-  const int64_t applicationId = PragmaInt(conn.db, "PRAGMA application_id");
-  const int64_t tables = PragmaInt(conn.db, "SELECT count(*) FROM sqlite_master");
+  if (access == ArchiveAccess::kWrite) CheckIntegrity(conn.db, path);
+  int64_t version = 0, applicationId = 0, tables = 0;
+  try {
+    version = PragmaInt(conn.db, "PRAGMA user_version");
+    applicationId = PragmaInt(conn.db, "PRAGMA application_id");
+    tables = PragmaInt(conn.db, "SELECT count(*) FROM sqlite_master");
+  } catch (const ArchiveError& e) {
+    if (e.kind() != ArchiveError::kDamaged) throw;
+    throw ArchiveError(ArchiveError::kDamaged, "档案文件" + Quoted(path) + "已损坏（" + sqlite3_errmsg(conn.db) + "）");
+  }
   const bool empty = version == 0 && applicationId == 0 && tables == 0;
   if (!empty && applicationId != kArchiveApplicationId)
     throw ArchiveError(ArchiveError::kForeign, Quoted(path) + "是别的数据库，不是本程序的档案文件，未作任何改动");

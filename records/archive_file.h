@@ -37,14 +37,22 @@ const std::vector<SchemaStep>& ArchiveSchemaSteps();
 // ~/.local/share/瑞祺八字合婚配软件/records.db
 std::filesystem::path DefaultArchivePath();
 
+// What the opener means to do. A writer creates a missing file and runs the
+// full integrity check (PRAGMA quick_check reads every page: about 0.2 s for
+// 200,000 people) before it may change anything. A reader (listing, showing,
+// exporting) only opens an existing file and checks its header and schema;
+// damage met while reading is reported by SQLite as it is found.
+enum class ArchiveAccess { kWrite, kRead };
+
 // Opens the archive at `path`, creating it with mode 0600 (and its folder
-// with 0700) when missing, and upgrades an older schema after copying the
+// with 0700) when missing and opened for writing, and upgrades an older schema after copying the
 // file beside itself ("records.db.v1-backup-20260510-143000"). Throws
 // ArchiveError when the file is damaged (not a database, or failing
 // PRAGMA quick_check), is another program's database, is newer than this
 // program or cannot be opened; such a file is left exactly as it was.
 // The connection uses the WAL journal, full sync and a busy timeout.
-sqlite3* OpenArchiveFile(const std::filesystem::path& path, const std::vector<SchemaStep>& steps);
+sqlite3* OpenArchiveFile(const std::filesystem::path& path, const std::vector<SchemaStep>& steps,
+                         ArchiveAccess access);
 
 // How long a writer waits for another one to finish.
 inline constexpr int kBusyTimeoutMs = 15000;
