@@ -21,6 +21,12 @@ using records::Archive;
 using records::ArchiveError;
 using records::Person;
 
+// A command used the wrong way: the message, then exit status 2.
+class Misuse : public UserError {
+ public:
+  using UserError::UserError;
+};
+
 // The arguments after "records SUBCOMMAND": options with values, flags, and
 // the rest in order.
 struct Arguments {
@@ -43,10 +49,10 @@ Arguments ReadArguments(const std::vector<std::string>& args, const std::set<std
     } else if (flagOptions.count(word)) {
       a.flags.insert(word);
     } else if (valueOptions.count(word) || word == "--db") {
-      if (i + 1 >= args.size()) throw UserError("参数 " + word + " 缺少取值");
+      if (i + 1 >= args.size()) throw Misuse("参数 " + word + " 缺少取值");
       a.options[word] = args[++i];
     } else {
-      throw UserError("无法识别的参数：" + word);
+      throw Misuse("无法识别的参数：" + word);
     }
   }
   return a;
@@ -88,7 +94,7 @@ Ymd Today(const Arguments& a) {
 
 // The first line of a note, cut for a one-line list.
 std::string NoteHead(const std::string& note) {
-  const std::string first = note.substr(0, note.find('\n'));
+  const std::string first = ReplaceAll(note.substr(0, note.find('\n')), "\t", " ");
   return Utf8Length(first) > 30 ? Utf8Mid(first, 0, 30) + "…" : first;
 }
 
@@ -108,7 +114,7 @@ int Add(const std::vector<std::string>& args, std::ostream& out, std::ostream&) 
   const Arguments a = ReadArguments(args, {"--name", "--sex", "--date", "--time", "--place", "--blood", "--note", "--tags"},
                                     {"--lunar", "--leap"});
   for (const char* required : {"--name", "--sex", "--date", "--time"})
-    if (!a.options.count(required)) throw UserError("缺少参数 " + std::string(required) + "\n" + Usage());
+    if (!a.options.count(required)) throw Misuse("缺少参数 " + std::string(required) + "\n" + Usage());
   records::PersonTexts texts{a.Option("--name"), a.Option("--sex"), a.flags.count("--lunar") ? "农历" : "公历",
                              a.Option("--date"), a.Option("--time"), a.flags.count("--leap") ? "1" : "0",
                              a.Option("--place"), a.Option("--blood"), a.Option("--note"), a.Option("--tags")};
@@ -122,7 +128,7 @@ int Add(const std::vector<std::string>& args, std::ostream& out, std::ostream&) 
 
 int List(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
   const Arguments a = ReadArguments(args, {"--find"}, {});
-  if (!a.words.empty()) throw UserError("无法识别的参数：" + a.words[0]);
+  if (!a.words.empty()) throw Misuse("无法识别的参数：" + a.words[0]);
   Archive archive(ArchivePath(a), records::ArchiveAccess::kRead);
   std::string text;
   archive.ForEachPerson({a.Option("--find")}, [&](const Person& p) {
@@ -140,7 +146,7 @@ int List(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
 
 int Show(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
   const Arguments a = ReadArguments(args, {}, {});
-  if (a.words.size() != 1) throw UserError("用法：hehun-cli records show 编号 [--db 文件]");
+  if (a.words.size() != 1) throw Misuse("用法：hehun-cli records show 编号 [--db 文件]");
   Archive archive(ArchivePath(a), records::ArchiveAccess::kRead);
   const Person p = archive.GetPerson(ReadId(a.words[0]));
   std::string text = "编号：" + std::to_string(p.id) + "\n姓名：" + p.name + "\n性别：" + p.sex +
@@ -161,7 +167,7 @@ int Show(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
 
 int Delete(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
   const Arguments a = ReadArguments(args, {}, {});
-  if (a.words.size() != 1) throw UserError("用法：hehun-cli records delete 编号 [--db 文件]");
+  if (a.words.size() != 1) throw Misuse("用法：hehun-cli records delete 编号 [--db 文件]");
   const int64_t id = ReadId(a.words[0]);
   Archive archive(ArchivePath(a));
   const Person p = archive.GetPerson(id);
@@ -172,7 +178,7 @@ int Delete(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
 int Count(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
   const Arguments a = ReadArguments(args, {}, {});
-  if (!a.words.empty()) throw UserError("无法识别的参数：" + a.words[0]);
+  if (!a.words.empty()) throw Misuse("无法识别的参数：" + a.words[0]);
   Archive archive(ArchivePath(a), records::ArchiveAccess::kRead);
   out << archive.CountPeople() << '\n';
   return 0;
@@ -195,7 +201,7 @@ BirthRowTexts BirthRowOf(const Person& p) {
 int CoupleReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const Arguments a = ReadArguments(args, {"--today", "--note"}, {});
   if (a.words.size() != 2)
-    throw UserError("用法：hehun-cli records couple 编号 编号 [--today YYYY-MM-DD] [--note 文本] [--db 文件]");
+    throw Misuse("用法：hehun-cli records couple 编号 编号 [--today YYYY-MM-DD] [--note 文本] [--db 文件]");
   const int64_t idA = ReadId(a.words[0]), idB = ReadId(a.words[1]);
   const Ymd today = Today(a);
   Archive archive(ArchivePath(a));
@@ -225,13 +231,13 @@ int CoupleReport(const std::vector<std::string>& args, std::ostream& out, std::o
   std::string text;
   for (const auto& line : area.lines()) text += line + "\n";
   out << text;
-  if (status == 0) archive.MarkMatched(archive.SaveCouple(idA, idB, a.Option("--note")), today);
+  if (status == 0) archive.SaveCouple(idA, idB, a.Option("--note"), today);
   return status;
 }
 
 int Couples(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
   const Arguments a = ReadArguments(args, {}, {});
-  if (!a.words.empty()) throw UserError("无法识别的参数：" + a.words[0]);
+  if (!a.words.empty()) throw Misuse("无法识别的参数：" + a.words[0]);
   Archive archive(ArchivePath(a), records::ArchiveAccess::kRead);
   std::string text;
   for (const auto& c : archive.ListCouples()) {
@@ -245,7 +251,7 @@ int Couples(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 
 int Export(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
   const Arguments a = ReadArguments(args, {}, {});
-  if (a.words.size() != 1) throw UserError("用法：hehun-cli records export 文件.csv [--db 文件]");
+  if (a.words.size() != 1) throw Misuse("用法：hehun-cli records export 文件.csv [--db 文件]");
   Archive archive(ArchivePath(a), records::ArchiveAccess::kRead);
   const int64_t count = records::ExportPeopleCsv(archive, a.words[0]);
   out << "已导出" << count << "人到“" << a.words[0] << "”\n";
@@ -254,7 +260,7 @@ int Export(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
 int Import(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const Arguments a = ReadArguments(args, {}, {"--skip-bad"});
-  if (a.words.size() != 1) throw UserError("用法：hehun-cli records import 文件.csv [--skip-bad] [--db 文件]");
+  if (a.words.size() != 1) throw Misuse("用法：hehun-cli records import 文件.csv [--skip-bad] [--db 文件]");
   Archive archive(ArchivePath(a));
   const auto result = records::ImportPeopleCsv(archive, a.words[0], a.flags.count("--skip-bad") > 0);
   std::string lines;
@@ -303,6 +309,9 @@ int RecordsCommand(const std::vector<std::string>& args, std::istream&, std::ost
   }
   try {
     return it->second(args, out, err);
+  } catch (const Misuse& e) {
+    err << e.what() << '\n';
+    return 2;
   } catch (const ArchiveError& e) {
     err << e.what();
     if (e.kind() == ArchiveError::kDamaged || e.kind() == ArchiveError::kForeign || e.kind() == ArchiveError::kTooNew)

@@ -192,22 +192,24 @@ std::vector<Person> Archive::FindPeople(const PersonQuery& query) {
   return people;
 }
 
-int64_t Archive::SaveCouple(int64_t personA, int64_t personB, std::string_view note) {
+int64_t Archive::SaveCouple(int64_t personA, int64_t personB, std::string_view note, std::optional<Ymd> matchedOn) {
+  WriteTransaction transaction(db_);
   const Person a = GetPerson(personA), b = GetPerson(personB);
   if (personA == personB) throw ArchiveError(ArchiveError::kInvalid, "合婚需要两个不同的人");
   if (a.sex == b.sex)
     throw ArchiveError(ArchiveError::kInvalid, "“" + a.name + "”和“" + b.name + "”同为" + a.sex + "性，合婚需一男一女");
   const int64_t first = std::min(personA, personB), second = std::max(personA, personB);
-  WriteTransaction transaction(db_);
   const int64_t now = Now();
   Statement(db_,
-            "INSERT INTO couple(first_id, second_id, note, created_at, updated_at) VALUES (?1, ?2, ?3, ?4, ?4) "
+            "INSERT INTO couple(first_id, second_id, note, last_matched, created_at, updated_at) "
+            "VALUES (?1, ?2, ?3, ?4, ?5, ?5) "
             "ON CONFLICT(first_id, second_id) DO UPDATE SET note = CASE WHEN ?3 = '' THEN note ELSE ?3 END, "
-            "updated_at = ?4")
+            "last_matched = CASE WHEN ?4 = '' THEN last_matched ELSE ?4 END, updated_at = ?5")
       .Bind(1, first)
       .Bind(2, second)
       .Bind(3, note)
-      .Bind(4, now)
+      .Bind(4, matchedOn ? FormatYmd(*matchedOn) : std::string())
+      .Bind(5, now)
       .Run();
   Statement id(db_, "SELECT id FROM couple WHERE first_id = ?1 AND second_id = ?2");
   id.Bind(1, first).Bind(2, second);

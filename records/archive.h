@@ -83,8 +83,9 @@ class Archive {
   // --- couples ---
   // Saves the couple of two people (a man and a woman) and returns its
   // number; a couple saved before keeps its number, and its note when `note`
-  // is empty.
-  int64_t SaveCouple(int64_t personA, int64_t personB, std::string_view note = "");
+  // is empty. `matchedOn` records the day of a match in the same change.
+  int64_t SaveCouple(int64_t personA, int64_t personB, std::string_view note = "",
+                     std::optional<Ymd> matchedOn = std::nullopt);
   std::optional<Couple> FindCouple(int64_t personA, int64_t personB);
   Couple GetCouple(int64_t id);
   void SetCoupleNote(int64_t id, std::string_view note);

@@ -43,7 +43,8 @@ TEST(RecordsCli, AddListShowCountDelete) {
   r = Records(db, {"add", "--name", "王五", "--sex", "女", "--date", "1990-02-30", "--time", "08:30"});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err, "出生日期“1990-02-30”不是有效的日期\n");
-  EXPECT_EQ(Records(db, {"add", "--name", "王五"}).status, 1);
+  EXPECT_EQ(Records(db, {"add", "--name", "王五"}).status, 2);
+  EXPECT_EQ(Records(db, {"list", "--bogus"}).status, 2);
 
   EXPECT_EQ(Records(db, {"list"}).out,
             "1\t张三\t男\t公历\t1990-05-01\t08:30\t0\t成都\tA\t\t老客户，第二次来\n"
