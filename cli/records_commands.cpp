@@ -135,11 +135,9 @@ int List(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
     const auto t = records::TextsOf(p);
     text += std::to_string(p.id) + '\t' + t.name + '\t' + t.sex + '\t' + t.calendar + '\t' + t.date + '\t' + t.time +
             '\t' + t.leap + '\t' + t.place + '\t' + t.blood + '\t' + t.tags + '\t' + NoteHead(p.note) + '\n';
-    if (text.size() > (1 << 16)) {
-      out << text;
-      text.clear();
-    }
   });
+  // Printed only once the whole list was read: damage met half-way gives the
+  // error alone, not a list that looks complete.
   out << text;
   return 0;
 }

@@ -157,8 +157,9 @@ const std::vector<SchemaStep>& ArchiveSchemaSteps() {
 
 fs::path DefaultArchivePath() {
   fs::path dataHome;
+  // As Qt 6.4 reads it: any text that is set, a relative one included.
   const char* xdg = std::getenv("XDG_DATA_HOME");
-  if (xdg && xdg[0] == '/') {
+  if (xdg && xdg[0]) {
     dataHome = xdg;
   } else {
     const char* home = std::getenv("HOME");

@@ -30,10 +30,10 @@ struct SchemaStep {
 // The steps of this program, in order; the last one's version is current.
 const std::vector<SchemaStep>& ArchiveSchemaSteps();
 
-// The folder the window's QStandardPaths::AppDataLocation names on Linux:
-// the XDG data home ($XDG_DATA_HOME when it is an absolute path, otherwise
-// ~/.local/share) followed by the application name the program sets (its
-// title, no organisation name), and in it records.db:
+// The folder the window's QStandardPaths::AppDataLocation names on Linux
+// (checked against Qt 6.4): the XDG data home ($XDG_DATA_HOME when set,
+// otherwise ~/.local/share) followed by the application name the program
+// sets (its title; it sets no organisation name), and in it records.db:
 // ~/.local/share/瑞祺八字合婚配软件/records.db
 std::filesystem::path DefaultArchivePath();
 

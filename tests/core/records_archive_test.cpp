@@ -150,7 +150,7 @@ TEST(RecordsArchive, FileIsPrivateAndLivesInTheXdgDataHome) {
   const std::string keep = saved ? saved : "";
   setenv("XDG_DATA_HOME", "/somewhere/data", 1);
   EXPECT_EQ(DefaultArchivePath(), fs::path("/somewhere/data/瑞祺八字合婚配软件/records.db"));
-  setenv("XDG_DATA_HOME", "relative/ignored", 1);
+  setenv("XDG_DATA_HOME", "", 1);
   EXPECT_EQ(DefaultArchivePath(), fs::path(std::getenv("HOME")) / ".local/share/瑞祺八字合婚配软件/records.db");
   if (saved) setenv("XDG_DATA_HOME", keep.c_str(), 1); else unsetenv("XDG_DATA_HOME");
 }
