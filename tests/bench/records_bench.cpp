@@ -14,9 +14,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// One archive for every benchmark, filled once and removed at exit.
+// One archive for every benchmark, filled once and removed at exit (the
+// name is never destroyed, so the removal at exit can still read it).
 const fs::path& Filled() {
-  static const fs::path path = [] {
+  static const fs::path* path = new fs::path([] {
     const fs::path file = fs::temp_directory_path() / ("hehun-bench-records-" + std::to_string(getpid()) + ".db");
     const auto surnames = Utf8Chars("张王李赵刘陈杨黄周吴徐孙马朱胡林郭何高罗郑梁谢宋唐许邓冯韩曹");
     const auto given = Utf8Chars("伟芳娜敏静丽强磊军洋勇艳杰娟涛明超秀霞平刚桂英华玉兰");
@@ -42,8 +43,8 @@ const fs::path& Filled() {
       for (const char* suffix : {"", "-wal", "-shm"}) fs::remove(Filled().string() + suffix, ec);
     });
     return file;
-  }();
-  return path;
+  }());
+  return *path;
 }
 
 // The picker's list while typing: the first 50 people whose name, note or
