@@ -19,6 +19,7 @@
 #include "cli/folk_commands.h"
 #include "cli/matching_commands.h"
 #include "cli/pillars_command.h"
+#include "cli/records_commands.h"
 #include "cli/stderr_messages.h"
 #include "refdb/refdb.h"
 #include "refdb/text.h"
@@ -236,6 +237,7 @@ const std::map<std::string, Command>& Commands() {
       {"qqyuanfen", QqYuanfenCommand},
       {"wuxing", WuxingCommand},
       {"dream", DreamCommand},
+      {"records", RecordsCommand},
   };
   return commands;
 }
@@ -265,7 +267,8 @@ std::string Usage() {
          "  yuanfen 姓名 姓名       缘分测试（姓名笔画相加），如 yuanfen 张三 李四\n"
          "  qqyuanfen QQ号 QQ号     QQ号缘分（两号之和按八十一数理）\n"
          "  wuxing 汉字            文字五行：每字的康熙笔画、五行、拼音、部首\n"
-         "  dream 关键词 | dream --categories | dream --category 分类   周公解梦：查梦、分类及条数、按类浏览\n";
+         "  dream 关键词 | dream --categories | dream --category 分类   周公解梦：查梦、分类及条数、按类浏览\n" +
+         RecordsUsage();
 }
 
 int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {

@@ -2,13 +2,25 @@
 // run exactly as the program runs them. The input is the arguments, one a
 // line, then a NUL byte, then the standard input. An exception that escapes
 // or an exit status other than 0, 1 or 2 is a finding. The databases are
-// those beside the fuzz program (build/bin).
+// those beside the fuzz program (build/bin). The records commands write:
+// the run works in a fresh temporary folder that is also its data home, so
+// neither the user's archive nor the working folder sees what they write.
+#include <stdlib.h>
+#include <unistd.h>
+
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/entry.h"
 #include "fuzz_support.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  char folder[] = "/tmp/hehun-cli-fuzz-XXXXXX";
+  if (!mkdtemp(folder) || chdir(folder) != 0) return 0;
+  setenv("XDG_DATA_HOME", folder, 1);
+  return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace hehun;
