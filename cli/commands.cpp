@@ -14,10 +14,12 @@
 #include "calendar/lunar_calc.h"
 #include "cli/almanac_commands.h"
 #include "cli/arg_text.h"
+#include "cli/chart_command.h"
 #include "cli/cnday.h"
 #include "cli/divination_commands.h"
 #include "cli/matching_commands.h"
 #include "cli/pillars_command.h"
+#include "cli/place_command.h"
 #include "cli/stderr_messages.h"
 #include "refdb/refdb.h"
 #include "refdb/text.h"
@@ -219,6 +221,8 @@ const std::map<std::string, Command>& Commands() {
       {"solar", Solar},
       {"solarterms", SolarTerms},
       {"pillars", PillarsCommand},
+      {"chart", ChartCommand},
+      {"place", PlaceCommand},
       {"marriage", Marriage},
       {"personal", Personal},
       {"number", NumberCommand},
@@ -246,6 +250,10 @@ std::string Usage() {
          "  solarterms 年份       输出该年二十四节气的交节时刻（北京时间）\n"
          "  cnday                 标准输入每行 YYYY-MM-DD，输出万年历文字：农历代码 月 日 生肖 节气 农历节日 公历节日 星座\n"
          "  pillars               标准输入每行“YYYY-MM-DD HH:MM 男|女”，输出四柱、胎元、顺逆和起运岁数\n"
+         "  chart --date YYYY-MM-DD --time HH:MM --sex 男|女 [--lunar [--leap]] [--place 地名 | --longitude 经度\n"
+         "        [--utc-offset 时区小时]] [--no-solar-time] [--json]   四柱命盘：有出生地时按当地时区扣除夏令时，\n"
+         "        年柱月柱与起运按出生时刻（北京时间）对节气，日柱时柱按真太阳时；--json 输出一个 JSON 对象\n"
+         "  place 地名            列出与地名（全称、简称或开头几个字）相符的出生地及其经纬度、时区\n"
          "  marriage --man 姓名,YYYY-MM-DD,HH:MM[,lunar] --woman ... [--today YYYY-MM-DD]   八字合婚报告\n"
          "  personal --name 姓名 --sex 男|女 --date YYYY-MM-DD --time HH:MM [--lunar] [--star] [--today ...]\n"
          "  number 号码 | qq QQ号码 | mobile 手机号码   号码测算：号码、状态、吉凶、具体表现\n"
