@@ -96,9 +96,21 @@ std::span<const Place> AllPlaces() { return kPlaces; }
 std::vector<const Place*> SearchPlaces(std::string_view text, size_t limit) {
   const std::string key = Trim(text);
   std::vector<const Place*> out;
-  for (const Ranked& r : RankedMatches(key)) {
-    if (out.size() == limit) break;
+  const std::vector<Ranked> matches = RankedMatches(key);
+  for (const Ranked& r : matches) {
+    if (out.size() == limit) return out;
     out.push_back(r.place);
+  }
+  // Then the divisions of the first city or province matched (成都 → its
+  // districts and counties), for completion as one types.
+  for (const Ranked& r : matches) {
+    if (r.place->level != PlaceLevel::kPrefecture && r.place->level != PlaceLevel::kProvince) continue;
+    for (const Place& p : kPlaces) {
+      if (p.parent != r.place->full_name || std::find(out.begin(), out.end(), &p) != out.end()) continue;
+      if (out.size() == limit) return out;
+      out.push_back(&p);
+    }
+    break;
   }
   return out;
 }

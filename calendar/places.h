@@ -33,8 +33,9 @@ std::span<const Place> AllPlaces();
 // Places a typed text names, for completion as one types: those whose name,
 // short name or full name equals the text first, then those they begin with;
 // within each, prefecture-level before province-level, county-level and
-// world cities, then in table order. Blanks around the text are ignored; an
-// empty text gives nothing.
+// world cities, then in table order; then the divisions of the first city or
+// province among them (成都 → 四川省成都市 and its districts). Blanks around
+// the text are ignored; an empty text gives nothing.
 std::vector<const Place*> SearchPlaces(std::string_view text, size_t limit = 50);
 
 // The one place a typed name or unique prefix means. Where several share it,

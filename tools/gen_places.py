@@ -76,7 +76,7 @@ def aliases_of(name, level, province_aliases):
             out.append(s + "州")
             if s not in province_aliases:
                 out.append(s)
-        elif level == "省级" or s not in province_aliases:
+        else:
             out.append(s)
     return out
 
