@@ -1,5 +1,6 @@
 #include "calendar/birth_time.h"
 
+#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include <stdexcept>
 
 #include "refdb/messages.h"
+#include "refdb/text.h"
 
 namespace hehun {
 
@@ -62,6 +64,37 @@ BirthPlace BirthPlaceAtLongitude(double degrees_east, int utc_offset_minutes) {
   out.degrees_east = degrees_east;
   out.utc_offset_minutes = utc_offset_minutes;
   return out;
+}
+
+namespace {
+
+double NumberIn(std::string_view text, const char* what, double low, double high) {
+  const std::string t = Trim(text);
+  double value = 0;
+  const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
+  if (t.empty() || ec != std::errc() || end != t.data() + t.size() || !std::isfinite(value) || value < low ||
+      value > high)
+    throw UserError(std::string(what) + "“" + std::string(text) + "”应是" + std::to_string(static_cast<int>(low)) +
+                    "到" + std::to_string(static_cast<int>(high)) + "之间的数");
+  return value;
+}
+
+}  // namespace
+
+BirthPlace ParseBirthLongitude(std::string_view degreesEast, std::string_view utcOffsetHours) {
+  const double east = NumberIn(degreesEast, "经度", -180, 180);
+  const double hours = Trim(utcOffsetHours).empty() ? 8 : NumberIn(utcOffsetHours, "时区偏移", -12, 14);
+  return BirthPlaceAtLongitude(east, static_cast<int>(std::lround(hours * 60)));
+}
+
+BirthPlace ParseBirthPlace(std::string_view text) {
+  const std::string t = Trim(text);
+  if (!t.empty() && ((t[0] >= '0' && t[0] <= '9') || t[0] == '-' || t[0] == '+')) {
+    const size_t slash = t.find('/');
+    return ParseBirthLongitude(std::string_view(t).substr(0, slash),
+                               slash == std::string::npos ? std::string_view{} : std::string_view(t).substr(slash + 1));
+  }
+  return BirthPlaceOf(ResolvePlace(t));
 }
 
 double EquationOfTimeMinutes(DateValue ut) {

@@ -24,6 +24,14 @@ struct BirthPlace {
 BirthPlace BirthPlaceOf(const Place& place);
 BirthPlace BirthPlaceAtLongitude(double degrees_east, int utc_offset_minutes = 8 * 60);
 
+// A birthplace as typed: a place name or unique prefix (ResolvePlace), or a
+// longitude in degrees east with an optional UTC offset in hours after a
+// slash ("104.07", "-73.98/-5"; without one, UTC+8). Throws UserError for an
+// unknown place or a number out of range.
+BirthPlace ParseBirthPlace(std::string_view text);
+// A longitude text and an optional offset text, as two separate options give them.
+BirthPlace ParseBirthLongitude(std::string_view degreesEast, std::string_view utcOffsetHours);
+
 struct BirthTime {
   DateTimeParts clock;            // as read off the clock
   bool dst = false;               // daylight saving time was in force

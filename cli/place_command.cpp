@@ -13,28 +13,10 @@ namespace hehun::cli {
 
 namespace {
 
-double NumberOf(const std::string& text, const char* what, double low, double high) {
-  const std::string t = Trim(text);
-  double value = 0;
-  const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), value);
-  if (t.empty() || ec != std::errc() || end != t.data() + t.size() || !std::isfinite(value) || value < low ||
-      value > high)
-    throw UserError(std::string(what) + "“" + text + "”不是" + std::to_string(static_cast<int>(low)) + "到" +
-                    std::to_string(static_cast<int>(high)) + "之间的数");
-  return value;
-}
-
 std::string Degrees(double value) {
   char buf[32];
   std::snprintf(buf, sizeof buf, "%.4f", value);
   return buf;
-}
-
-BirthPlace AtLongitude(const std::string& longitude, const std::string* offset) {
-  const double east = NumberOf(longitude, "经度", -180, 180);
-  const double hours = offset ? NumberOf(*offset, "时区偏移", -12, 14) : 8;
-  BirthPlace place = BirthPlaceAtLongitude(east, static_cast<int>(std::lround(hours * 60)));
-  return place;
 }
 
 }  // namespace
@@ -69,21 +51,9 @@ std::optional<BirthPlace> PlaceOfOptions(const std::map<std::string, std::string
     throw UserError("--place 与 --longitude 只能给一个");
   if (offset != options.end() && longitude == options.end()) throw UserError("--utc-offset 须与 --longitude 同用");
   if (place != options.end()) return BirthPlaceOf(ResolvePlace(place->second));
-  if (longitude != options.end()) return AtLongitude(longitude->second, offset != options.end() ? &offset->second : nullptr);
+  if (longitude != options.end())
+    return ParseBirthLongitude(longitude->second, offset != options.end() ? offset->second : std::string());
   return std::nullopt;
-}
-
-std::optional<BirthPlace> PlaceOfText(const std::string& text) {
-  const std::string t = Trim(text);
-  if (t.empty()) return std::nullopt;
-  // A longitude, with an offset after a slash: 104.07 or -73.98/-5.
-  if ((t[0] >= '0' && t[0] <= '9') || t[0] == '-') {
-    const size_t slash = t.find('/');
-    if (slash == std::string::npos) return AtLongitude(t, nullptr);
-    const std::string offset = t.substr(slash + 1);
-    return AtLongitude(t.substr(0, slash), &offset);
-  }
-  return BirthPlaceOf(ResolvePlace(t));
 }
 
 }  // namespace hehun::cli

@@ -23,7 +23,4 @@ int PlaceCommand(const std::vector<std::string>& args, std::istream& in, std::os
 // for an unknown place or a bad number.
 std::optional<BirthPlace> PlaceOfOptions(const std::map<std::string, std::string>& options);
 
-// "NAME" or "经度,偏移" as given in the fifth field of a marriage row.
-std::optional<BirthPlace> PlaceOfText(const std::string& text);
-
 }  // namespace hehun::cli
