@@ -128,8 +128,7 @@ int MonthBranchOfKey(int key) {
 
 bool IsJieTerm(std::string_view name) { return IndexOf(kJieNames, name) >= 0; }
 
-bool ComputeBazi(BaziChart& chart, RefDb& db, Messages& messages, int year, int month, int day, int hour,
-                 int /*lunarDay*/, int minute, std::string_view sex) {
+bool CheckChartTime(Messages& messages, int year, int month, int day, int hour, int minute) {
   // Days beyond the month's length in the short months are refused with a notice.
   const bool shortMonthOverflow = (month == 2 && day > (IsLeapYear(year) ? 29 : 28)) ||
                                   ((month == 4 || month == 6 || month == 9 || month == 11) && day > 30);
@@ -142,8 +141,28 @@ bool ComputeBazi(BaziChart& chart, RefDb& db, Messages& messages, int year, int 
                           "”不是有效的日期");
   if (hour < 0 || hour > 23 || minute < 0 || minute > 59)
     throw ConversionError("“" + std::to_string(hour) + ":" + std::to_string(minute) + "”不是有效的时间");
+  return true;
+}
 
-  const DateValue birth = EncodeDateTime(year, month, day, hour, minute);
+bool ComputeBazi(BaziChart& chart, RefDb& db, Messages& messages, int year, int month, int day, int hour,
+                 int /*lunarDay*/, int minute, std::string_view sex) {
+  if (!CheckChartTime(messages, year, month, day, hour, minute)) return false;
+
+  DateTimeParts clock;
+  clock.date = {year, month, day};
+  clock.hour = hour;
+  clock.minute = minute;
+  ComputeBaziAt(chart, db, EncodeDateTime(year, month, day, hour, minute), clock, sex);
+  return true;
+}
+
+void ComputeBaziAt(BaziChart& chart, RefDb& db, DateValue instantBeijing, const DateTimeParts& dayHourTime,
+                   std::string_view sex) {
+  const DateValue birth = instantBeijing;
+  const Ymd instantDate = DecodeDate(birth);
+  const int year = instantDate.year;
+  const int month = instantDate.month;
+  const int day = instantDate.day;
   const SolarFrame frame = ReadSolarFrame(db, year, birth);
 
   BaziChart c;
@@ -181,9 +200,10 @@ bool ComputeBazi(BaziChart& chart, RefDb& db, Messages& messages, int year, int 
                                          : Mod(2 * c.YearStemIdx + c.MonthBranchIdx, 10);
 
   // Day pillar: a pure count of days (1900-02-20 is 甲子).
-  const int g = year - 1;
-  int dayOfYear = day;
-  for (int m = 1; m < month; ++m) dayOfYear += DaysInMonth(year, m);
+  const int g = dayHourTime.date.year - 1;
+  int dayOfYear = dayHourTime.date.day;
+  for (int m = 1; m < dayHourTime.date.month; ++m) dayOfYear += DaysInMonth(dayHourTime.date.year, m);
+  const int hour = dayHourTime.hour;
   const int dayIdx = Mod(5 * g + g / 4 - g / 100 + g / 400 + dayOfYear + 6015, 60);
   c.DayStemIdx = dayIdx % 10;
   c.DayBranchIdx = dayIdx % 12;
@@ -219,6 +239,7 @@ bool ComputeBazi(BaziChart& chart, RefDb& db, Messages& messages, int year, int 
   } else {
     days = birth - frame.jie[current].when;
   }
+  c.LuckDistanceDays = days;
   c.StartAge = std::clamp(static_cast<int>(std::ceil(days / 3.0 - 1e-9)), 1, 10);
   c.StartAgeText = std::to_string(c.StartAge);
 
@@ -246,10 +267,9 @@ bool ComputeBazi(BaziChart& chart, RefDb& db, Messages& messages, int year, int 
     c.LuckTenGodLine.append(TenGodOf(db, pair)).append("   ");
   }
   c.LuckPillars = Trim(pillars);
-  c.PersonalityText = BirthdayPersonalityText(year, month, day, hour);
+  c.PersonalityText = BirthdayPersonalityText(dayHourTime.date.year, dayHourTime.date.month, dayHourTime.date.day, hour);
 
   chart = std::move(c);
-  return true;
 }
 
 }  // namespace hehun

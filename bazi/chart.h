@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/date.h"
 #include "refdb/messages.h"
 #include "refdb/refdb.h"
 
@@ -37,6 +38,7 @@ struct BaziChart {
   std::string ConceptionPillar;  // 胎元: stem, branch and one trailing blank
   int LuckReverse = 0;           // 0 forward, 1 backward
   int StartAge = 0;              // 起运 age, 1 to 10
+  double LuckDistanceDays = 0;   // from the birth instant to the 节 the luck counts to
   std::string StartAgeText;
   std::string LuckPillars;     // ten pillars separated by three blanks
   std::string LuckNayinLine;   // "纳音：" and the nayin of each luck pillar
@@ -56,6 +58,18 @@ inline constexpr std::string_view kChartDateMessage = "请检查输入数据是�
 // text a woman. LunarDay is accepted for the callers' convenience and unused.
 bool ComputeBazi(BaziChart& chart, RefDb& db, Messages& messages, int year, int month, int day, int hour,
                  int lunarDay, int minute, std::string_view sex);
+
+// The checks of ComputeBazi alone: false after the notice for a refused
+// short-month date, ConversionError for another impossible date or time.
+bool CheckChartTime(Messages& messages, int year, int month, int day, int hour, int minute);
+
+// The chart of a birth whose year and month pillars and start of luck follow
+// the instant `instantBeijing` (Beijing time) against the solar terms, and
+// whose day and hour pillars follow `dayHourTime` (the true solar time at the
+// birthplace, or the clock time itself). No checks: the callers give valid
+// times.
+void ComputeBaziAt(BaziChart& chart, RefDb& db, DateValue instantBeijing, const DateTimeParts& dayHourTime,
+                   std::string_view sex);
 
 bool IsJieTerm(std::string_view name);
 

@@ -14,11 +14,13 @@
 #include "calendar/lunar_calc.h"
 #include "cli/almanac_commands.h"
 #include "cli/arg_text.h"
+#include "cli/chart_command.h"
 #include "cli/cnday.h"
 #include "cli/divination_commands.h"
 #include "cli/folk_commands.h"
 #include "cli/matching_commands.h"
 #include "cli/pillars_command.h"
+#include "cli/place_command.h"
 #include "cli/records_commands.h"
 #include "cli/stderr_messages.h"
 #include "refdb/refdb.h"
@@ -138,11 +140,12 @@ std::string HourItem(const std::string& hourText) {
 // "NAME,YYYY-MM-DD,HH:MM[,lunar]" as the controls of one row would hold it.
 BirthRowTexts RowOfOption(const std::string& value) {
   const std::vector<std::string> parts = SplitAtCommas(value);
-  if (parts.size() < 3 || parts.size() > 4 || (parts.size() == 4 && parts[3] != "lunar"))
-    throw UserError("“" + value + "”应为 姓名,YYYY-MM-DD,HH:MM[,lunar]");
+  if (parts.size() < 3 || parts.size() > 5 || (parts.size() >= 4 && parts[3] != "lunar" && !parts[3].empty()))
+    throw UserError("“" + value + "”应为 姓名,YYYY-MM-DD,HH:MM[,lunar][,出生地]");
   BirthRowTexts row;
   row.name = parts[0];
-  row.calendarIndex = parts.size() == 4 ? 1 : 0;
+  row.calendarIndex = parts.size() >= 4 && parts[3] == "lunar" ? 1 : 0;
+  if (parts.size() == 5) row.place = parts[4];
   std::string year, month, day;
   if (!SplitDateText(parts[1], year, month, day)) throw UserError("“" + parts[1] + "”应为 YYYY-MM-DD");
   row.year = WithoutLeadingZeros(year);
@@ -164,12 +167,17 @@ void PrintLines(const LineList& list, std::ostream& out) {
 
 // marriage: the marriage report as the report area shows it.
 int Marriage(const std::vector<std::string>& args, std::istream&, std::ostream& out, std::ostream& err) {
-  const auto options = Options(args, {});
+  const auto options = Options(args, {"--no-solar-time"});
   if (!options.count("--man") || !options.count("--woman")) {
-    err << "用法：hehun-cli marriage --man 姓名,YYYY-MM-DD,HH:MM[,lunar] --woman 姓名,YYYY-MM-DD,HH:MM[,lunar] "
-           "[--today YYYY-MM-DD]\n";
+    err << "用法：hehun-cli marriage --man 姓名,YYYY-MM-DD,HH:MM[,lunar][,出生地] --woman 姓名,YYYY-MM-DD,HH:MM[,lunar][,出生地] "
+           "[--man-place 出生地] [--woman-place 出生地] [--no-solar-time] [--today YYYY-MM-DD]\n";
     return 2;
   }
+  BirthRowTexts manRow = RowOfOption(options.at("--man"));
+  BirthRowTexts womanRow = RowOfOption(options.at("--woman"));
+  if (options.count("--man-place")) manRow.place = options.at("--man-place");
+  if (options.count("--woman-place")) womanRow.place = options.at("--woman-place");
+  manRow.trueSolarTime = womanRow.trueSolarTime = !options.count("--no-solar-time");
   const Ymd today = Today(options);
   StderrMessages messages(err);
   RefDb db;
@@ -178,8 +186,7 @@ int Marriage(const std::vector<std::string>& args, std::istream&, std::ostream& 
   int status = 0;
   try {
     const ReportResult r =
-        RunMarriageReport(RowOfOption(options.at("--man")), RowOfOption(options.at("--woman")), area, hidden, messages,
-                          db, today);
+        RunMarriageReport(manRow, womanRow, area, hidden, messages, db, today);
     status = r.end == ReportEnd::kComplete ? 0 : 1;
   } catch (const UserError& e) {
     err << e.what() << '\n';
@@ -193,11 +200,11 @@ int Marriage(const std::vector<std::string>& args, std::istream&, std::ostream& 
 
 // personal: the personal report, Bazi or star sign.
 int Personal(const std::vector<std::string>& args, std::istream&, std::ostream& out, std::ostream& err) {
-  const auto options = Options(args, {"--lunar", "--star"});
+  const auto options = Options(args, {"--lunar", "--star", "--no-solar-time"});
   for (const char* required : {"--date", "--time"})
     if (!options.count(required)) {
       err << "用法：hehun-cli personal --name 姓名 --sex 男|女 --date YYYY-MM-DD --time HH:MM [--lunar] [--star] "
-             "[--today YYYY-MM-DD]\n";
+             "[--place 出生地 | --longitude 经度 [--utc-offset 时区小时]] [--no-solar-time] [--today YYYY-MM-DD]\n";
       return 2;
     }
   const std::string name = options.count("--name") ? options.at("--name") : "";
@@ -205,6 +212,11 @@ int Personal(const std::vector<std::string>& args, std::istream&, std::ostream& 
   BirthRowTexts row = RowOfOption(name + "," + options.at("--date") + "," + options.at("--time"));
   PersonalInput input{row.name, "", sex, options.count("--lunar") ? 1 : 0, row.year, row.month, row.day, row.hour,
                       row.minute};
+  if (options.count("--place") && options.count("--longitude")) throw UserError("--place 与 --longitude 只能给一个");
+  if (options.count("--place")) input.place = options.at("--place");
+  if (options.count("--longitude"))
+    input.place = options.at("--longitude") + (options.count("--utc-offset") ? "/" + options.at("--utc-offset") : "");
+  input.trueSolarTime = !options.count("--no-solar-time");
   StderrMessages messages(err);
   RefDb db;
   LineList report;
@@ -221,6 +233,8 @@ const std::map<std::string, Command>& Commands() {
       {"solar", Solar},
       {"solarterms", SolarTerms},
       {"pillars", PillarsCommand},
+      {"chart", ChartCommand},
+      {"place", PlaceCommand},
       {"marriage", Marriage},
       {"personal", Personal},
       {"number", NumberCommand},
@@ -255,8 +269,15 @@ std::string Usage() {
          "  solarterms 年份       输出该年二十四节气的交节时刻（北京时间）\n"
          "  cnday                 标准输入每行 YYYY-MM-DD，输出万年历文字：农历代码 月 日 生肖 节气 农历节日 公历节日 星座\n"
          "  pillars               标准输入每行“YYYY-MM-DD HH:MM 男|女”，输出四柱、胎元、顺逆和起运岁数\n"
-         "  marriage --man 姓名,YYYY-MM-DD,HH:MM[,lunar] --woman ... [--today YYYY-MM-DD]   八字合婚报告\n"
+         "  chart --date YYYY-MM-DD --time HH:MM --sex 男|女 [--lunar [--leap]] [--place 地名 | --longitude 经度\n"
+         "        [--utc-offset 时区小时]] [--no-solar-time] [--json]   四柱命盘：有出生地时按当地时区扣除夏令时，\n"
+         "        年柱月柱与起运按出生时刻（北京时间）对节气，日柱时柱按真太阳时；--json 输出一个 JSON 对象\n"
+         "  place 地名            列出与地名（全称、简称或开头几个字）相符的出生地及其经纬度、时区\n"
+         "  marriage --man 姓名,YYYY-MM-DD,HH:MM[,lunar][,出生地] --woman ... [--today YYYY-MM-DD]   八字合婚报告\n"
+         "        出生地也可用 --man-place 地名、--woman-place 地名 给出（如 --man 张三,1990-05-01,08:30,,成都）；\n"
+         "        有出生地时报告加印出生地、北京时间、真太阳时与交运日期；--no-solar-time 不按真太阳时排日柱时柱\n"
          "  personal --name 姓名 --sex 男|女 --date YYYY-MM-DD --time HH:MM [--lunar] [--star] [--today ...]\n"
+         "        [--place 出生地 | --longitude 经度 [--utc-offset 时区小时]] [--no-solar-time]\n"
          "  number 号码 | qq QQ号码 | mobile 手机号码   号码测算：号码、状态、吉凶、具体表现\n"
          "  nickname 网名         网名与性格\n"
          "  almanac YYYY-MM-DD     输出该日黄历（与黄历页面的十九行相同）\n"

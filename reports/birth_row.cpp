@@ -88,6 +88,8 @@ RowCheck ReadBirthRow(const BirthRowTexts& t, const BirthRowMessages& m, std::st
   r.hourNumber = Trim(gbk::MidBytes(hour, 4, 2));
   r.hourBranch = Trim(Utf8CharAt(hour, 0));
   r.minuteText = t.minute;
+  r.placeText = Trim(t.place);
+  r.trueSolarTime = t.trueSolarTime;
   if (checkTime) {
     const int hourValue = r.hourNumber.empty() ? -1 : FieldNumber(r.hourNumber, of("出生时辰"));
     if (hourValue < 0 || hourValue > 23)

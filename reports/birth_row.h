@@ -18,6 +18,8 @@ struct BirthRowTexts {
   std::string year, month, day;
   std::string hour;    // an hour item such as "子 0" or "巳 10", or typed text
   std::string minute;  // as typed
+  std::string place;          // 出生地 as typed: a place name, or empty for Beijing time
+  bool trueSolarTime = true;  // 真太阳时: the day and hour pillars follow the sun at the place
 };
 
 // The messages of one row, in the order of the tests.
@@ -37,6 +39,8 @@ struct BirthRow {
   std::string hourNumber;                    // "0" to "23"
   std::string hourBranch;                    // 子 … 亥
   std::string minuteText;                    // as typed
+  std::string placeText;                     // 出生地, trimmed; empty: Beijing time
+  bool trueSolarTime = true;
 };
 
 enum class RowCheck { kOk, kNameEmpty, kYearEmpty, kMonthEmpty, kDayEmpty, kHourEmpty };

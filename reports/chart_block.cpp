@@ -28,10 +28,13 @@ std::string MinorPillar(const BaziChart& chart, int steps) {
 }
 
 void WriteChartBlock(LineSink& sink, BaziChart& c, RefDb& db, DateValue birthDate, std::string_view yearText,
-                     const LunarDate& lunar) {
+                     const LunarDate& lunar, const PlacedChart* placed) {
+  if (placed && !placed->has_place) placed = nullptr;
   const auto tg = [&](const std::string& stem) { return TenGodOf(db, c.DayStem + stem); };
+  if (placed) WriteBirthPlaceLines(sink, *placed);
   sink.Add("胎元：" + Trim(c.ConceptionPillar) + "(" + NayinOf(db, c.ConceptionPillar) + ")");
   sink.Add("起运：" + c.StartAgeText + "岁");
+  if (placed) sink.Add(LuckSpanLine(*placed));
   sink.Add("十神：" + tg(c.YearStem) + std::string(k3) + tg(c.MonthStem) + std::string(k3) + "日元" + std::string(k3) +
            tg(c.HourStem));
   sink.Add("八字：" + c.YearStem + c.YearBranch + std::string(k3) + c.MonthStem + c.MonthBranch + std::string(k3) +
@@ -79,6 +82,7 @@ void WriteChartBlock(LineSink& sink, BaziChart& c, RefDb& db, DateValue birthDat
   std::string starts = "始于：" + std::string(yearText);
   for (int k = 0; k <= 8; ++k) starts += std::string(k3) + std::to_string(y + n + 10 * k);
   sink.Add(starts);
+  if (placed) sink.Add(LuckDatesLine(*placed));
   sink.Add("");
 
   const int f = ParseIntText(c.StartAgeText);

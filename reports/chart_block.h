@@ -11,6 +11,7 @@
 #include "bazi/shensha.h"
 #include "calendar/lunar_calc.h"
 #include "refdb/refdb.h"
+#include "reports/birth_place_lines.h"
 #include "reports/line_sink.h"
 
 namespace hehun {
@@ -23,8 +24,11 @@ std::string AgeLabel(int age);
 std::string MinorPillar(const BaziChart& chart, int steps);
 
 // Writes the chart lines; sets the chart's day hidden stems from the day count.
+// With a chart at a birthplace (`placed`, whose chart is `chart`), the lines
+// of the place and times come first, and the 交运 span and the start day of
+// each luck pillar follow the start-of-luck and luck-year lines.
 void WriteChartBlock(LineSink& sink, BaziChart& chart, RefDb& db, DateValue birthDate, std::string_view yearText,
-                     const LunarDate& lunar);
+                     const LunarDate& lunar, const PlacedChart* placed = nullptr);
 void WriteShenshaLines(LineSink& sink, std::string_view heading, const BaziChart& chart, ShenshaBuffer& buffer);
 // The same lines from the rule files as the session has read them (each file
 // once per session).

@@ -75,10 +75,15 @@ void WritePersonHeader(LineSink& out, std::string_view heading, const Person& p)
 void WritePersonChart(Person& p, const char* sex, ReportArea& area, LineList& shensha, std::string_view shenshaHeading,
                       LineList& bone, std::string_view boneHeading, BaziChart& chart, RefDb& db, Messages& messages,
                       bool writeSeparatorBeforeBone) {
-  ComputeBazi(chart, db, messages, p.year, p.month, p.day, p.hour, p.lunar.Day, p.minute, sex);
+  // A refused date leaves the chart as it was, as ComputeBazi does.
+  PlacedChart placed;
+  const bool computed = ComputeReportChart(placed, db, messages, p.year, p.month, p.day, p.hour, p.minute, sex,
+                                           p.row.placeText, p.row.trueSolarTime);
+  if (computed) chart = placed.chart;
   p.monthBranch = chart.MonthBranch;
   p.hourBranch = chart.HourBranch;
-  WriteChartBlock(area, chart, db, p.birth, p.row.yearText, p.lunar);
+  WriteChartBlock(area, chart, db, computed ? PillarDate(placed, p.birth) : p.birth, p.row.yearText, p.lunar,
+                  computed ? &placed : nullptr);
   shensha.Clear();
   WriteShenshaLines(shensha, shenshaHeading, chart, db);
   if (writeSeparatorBeforeBone) CloseSection(area);

@@ -25,7 +25,8 @@ bool RunPersonalReport(const PersonalInput& in, PersonalMode mode, LineList& out
                        const Ymd& today) {
   // The name is not required on this page; the hour and minute are checked
   // only where the chart needs them (the star-sign report just prints them).
-  const BirthRowTexts texts{"-", in.calendarIndex, in.year, in.month, in.day, in.hour, in.minute};
+  const BirthRowTexts texts{"-", in.calendarIndex, in.year, in.month, in.day, in.hour, in.minute, in.place,
+                            in.trueSolarTime};
   const BirthRowMessages m{"", "请选择出生年!", "请选择出生月!", "请选择出生日!", "请选择出生小时!"};
   BirthRow row;
   if (ReadBirthRow(texts, m, "", messages, row, mode == PersonalMode::kBazi) != RowCheck::kOk) return false;
@@ -55,8 +56,12 @@ bool RunPersonalReport(const PersonalInput& in, PersonalMode mode, LineList& out
     const int h = ParseIntText(row.hourNumber), mi = ParseIntText(Trim(in.minute));
     list.Add(kBaziSeparator);
     BaziChart chart;
-    ComputeBazi(chart, db, messages, y, mo, d, h, lunar.Day, mi, sex);
-    WriteChartBlock(list, chart, db, birth, row.yearText, lunar);
+    PlacedChart placed;
+    const bool computed =
+        ComputeReportChart(placed, db, messages, y, mo, d, h, mi, sex, row.placeText, row.trueSolarTime);
+    if (computed) chart = placed.chart;
+    WriteChartBlock(list, chart, db, computed ? PillarDate(placed, birth) : birth, row.yearText, lunar,
+                    computed ? &placed : nullptr);
     WriteShenshaLines(list, "四柱神煞：", chart, db);
     list.Add("");
     list.Add(kBaziSeparator);

@@ -17,6 +17,8 @@ struct PersonalInput {
   std::string sex;         // "男" or "女"
   int calendarIndex = 0;   // 0 公历, 1 农历
   std::string year, month, day, hour, minute;
+  std::string place;          // 出生地; empty: Beijing time, no correction
+  bool trueSolarTime = true;  // 真太阳时
 };
 
 enum class PersonalMode { kBazi, kStarSign };

@@ -6,6 +6,7 @@
 
 #include "almanac/wedding_days.h"
 #include "bazi/chart.h"
+#include "bazi/placed_chart.h"
 #include "reports/marriage_report.h"
 #include "refdb/chinese_script.h"
 #include "reports/personal_report.h"
@@ -38,6 +39,28 @@ void BM_ComputeBaziSameSession(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ComputeBaziSameSession)->Unit(benchmark::kMicrosecond);
+
+// Charts at a birthplace in one session: the place resolved once, each birth
+// read through the tz database and the true solar time.
+void BM_ChartAtPlaceSameSession(benchmark::State& state) {
+  CapturedMessages messages;
+  RefDb db;
+  const BirthPlace place = BirthPlaceOf(ResolvePlace("成都"));
+  int day = 1;
+  for (auto _ : state) {
+    PlacedChart chart;
+    ComputeChartAtPlace(chart, db, messages, 1990, 6, day, 12, 30, "男", &place);
+    day = day % 28 + 1;
+    benchmark::DoNotOptimize(chart);
+  }
+}
+BENCHMARK(BM_ChartAtPlaceSameSession)->Unit(benchmark::kMicrosecond);
+
+// Resolving a typed birthplace (a scan of the place table).
+void BM_ResolvePlace(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(&ResolvePlace("成都"));
+}
+BENCHMARK(BM_ResolvePlace)->Unit(benchmark::kMicrosecond);
 
 // A whole marriage report: both charts, every lookup and rule-file read, in a
 // fresh database session as one click has.
