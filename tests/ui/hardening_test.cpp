@@ -26,9 +26,11 @@
 
 #include "app/appearance.h"
 #include "app/divination_dialogs.h"
-#include "app/frm_date.h"
-#include "app/frm_index.h"
-#include "app/frm_sxpd.h"
+#include "app/calendar_viewer.h"
+#include "app/main_window.h"
+#include "app/match_dialog.h"
+#include "app/nickname_dialog.h"
+#include "app/number_dialog.h"
 #include "app/ui_services.h"
 #include "refdb/refdb.h"
 
@@ -123,11 +125,11 @@ struct DataCopy {
 // returns what the user then sees.
 struct Feature {
   const char* name;
-  std::function<QString(TFrmIndex&, int)> run;
+  std::function<QString(MainWindow&, int)> run;
 };
 
 template <class D>
-D* DialogOf(TFrmIndex& w, const std::function<D*()>& make) {
+D* DialogOf(MainWindow& w, const std::function<D*()>& make) {
   D* d = w.findChild<D*>();
   if (d == nullptr) {
     d = make();
@@ -139,7 +141,7 @@ D* DialogOf(TFrmIndex& w, const std::function<D*()>& make) {
 const std::vector<Feature>& Features() {
   static const std::vector<Feature> features = {
       {"marriage",
-       [](TFrmIndex& w, int v) {
+       [](MainWindow& w, int v) {
          SetText(w, "Xing", v ? QStringLiteral("王强") : QStringLiteral("张明"));
          SetText(w, "SYear", "1990"), SetText(w, "SMonth", "6"), SetText(w, "Sday", "15");
          SetText(w, "Shour", QStringLiteral("午 11")), SetText(w, "CBFen", "30");
@@ -151,7 +153,7 @@ const std::vector<Feature>& Features() {
          return Memo(w, "MemoSuccess");
        }},
       {"personal",
-       [](TFrmIndex& w, int v) {
+       [](MainWindow& w, int v) {
          // The page button clears the result: pressed only to change the mode.
          if (Find<QPushButton>(w, QStringLiteral("RzButton2"))->text() != QStringLiteral("八字分析")) Click(w, "RzToolButton1");
          SetText(w, "Xing2", v ? QStringLiteral("陈静") : QStringLiteral("张明"));
@@ -161,7 +163,7 @@ const std::vector<Feature>& Features() {
          return Memo(w, "Memo1");
        }},
       {"star sign",
-       [](TFrmIndex& w, int v) {
+       [](MainWindow& w, int v) {
          if (Find<QPushButton>(w, QStringLiteral("RzButton2"))->text() == QStringLiteral("八字分析")) Click(w, "RzToolButton3");
          SetText(w, "Xing2", QStringLiteral("李芳"));
          SetText(w, "SYear2", "1992"), SetText(w, "SMonth2", v ? "8" : "3"), SetText(w, "Sday2", "8");
@@ -169,13 +171,13 @@ const std::vector<Feature>& Features() {
          return Memo(w, "Memo1");
        }},
       {"almanac",
-       [](TFrmIndex& w, int v) {
+       [](MainWindow& w, int v) {
          SetText(w, "SlYear", "2024"), SetText(w, "SlMonth", v ? "05" : "03"), SetText(w, "Slday", "01");
          Click(w, "BtnHuangli");
          return Find<QLabel>(w, QStringLiteral("Label61"))->text() + "\n" + Memo(w, "MemoHuangli");
        }},
       {"wedding days",
-       [](TFrmIndex& w, int v) {
+       [](MainWindow& w, int v) {
          SetText(w, "xing11", QStringLiteral("张明"));
          SetText(w, "Year1", "1990"), SetText(w, "Month1", "5"), SetText(w, "Day1", "1");
          SetText(w, "xing22", QStringLiteral("李芳"));
@@ -185,13 +187,13 @@ const std::vector<Feature>& Features() {
          return Memo(w, "Memo2");
        }},
       {"encyclopedia",
-       [](TFrmIndex& w, int v) {
+       [](MainWindow& w, int v) {
          Click(w, v ? "RzBitBtn9" : "RzBitBtn6");
          return Memo(w, "MemoBk");
        }},
       {"mobile number",
-       [](TFrmIndex& w, int v) {
-         auto* d = DialogOf<TFrm_SJcs>(w, [&] { return new TFrm_SJcs(&w); });
+       [](MainWindow& w, int v) {
+         auto* d = DialogOf<NumberDialog>(w, [&] { return new NumberDialog(&w, hehun::NumberKind::kMobile); });
          Find<QLineEdit>(*d, QStringLiteral("edtmun"))->setText(v ? QStringLiteral("13912345601") : QStringLiteral("13812345678"));
          Click(*d, "RzBitBtn1");
          QStringList rows;
@@ -200,30 +202,30 @@ const std::vector<Feature>& Features() {
          return rows.join(QLatin1Char('\n'));
        }},
       {"qq number",
-       [](TFrmIndex& w, int v) {
-         auto* d = DialogOf<TFrmQQhm>(w, [&] { return new TFrmQQhm(&w); });
+       [](MainWindow& w, int v) {
+         auto* d = DialogOf<NumberDialog>(w, [&] { return new NumberDialog(&w, hehun::NumberKind::kQq); });
          Find<QLineEdit>(*d, QStringLiteral("edtmun"))->setText(v ? QStringLiteral("123456") : QStringLiteral("88"));
          Click(*d, "RzBitBtn1");
          return Find<QLabel>(*d, QStringLiteral("RzLabel9"))->text() + "\n" +
                 Find<QLabel>(*d, QStringLiteral("RzLabel8"))->text();
        }},
       {"nickname",
-       [](TFrmIndex& w, int v) {
-         auto* d = DialogOf<TFrmWangming>(w, [&] { return new TFrmWangming(&w); });
+       [](MainWindow& w, int v) {
+         auto* d = DialogOf<NicknameDialog>(w, [&] { return new NicknameDialog(&w); });
          Find<QLineEdit>(*d, QStringLiteral("edtmun"))->setText(v ? QStringLiteral("张三") : QStringLiteral("ABC"));
          Click(*d, "RzBitBtn1");
          return Find<QLabel>(*d, QStringLiteral("RzLabel8"))->text();
        }},
       {"zodiac matching",
-       [](TFrmIndex& w, int v) {
-         auto* d = DialogOf<TFrmSxpd>(w, [&] { return new TFrmSxpd(&w); });
+       [](MainWindow& w, int v) {
+         auto* d = DialogOf<MatchDialog>(w, [&] { return new MatchDialog(&w, MatchKind::kZodiac); });
          d->WomanList()->setCurrentIndex(1);
          d->ManList()->setCurrentIndex(v ? 6 : 0);
          return Find<QTextBrowser>(*d, QStringLiteral("MemoResult"))->toPlainText();
        }},
       {"calendar viewer",
-       [](TFrmIndex& w, int v) {
-         auto* d = DialogOf<TFRM_Date>(w, [&] { return new TFRM_Date(&w, kToday); });
+       [](MainWindow& w, int v) {
+         auto* d = DialogOf<CalendarViewer>(w, [&] { return new CalendarViewer(&w, kToday); });
          Find<QSpinBox>(*d, QStringLiteral("UpDown2"))->setValue(v ? 4 : 3);
          QString cells;
          for (int i = 1; auto* cell = d->findChild<QLabel*>(QStringLiteral("DayLunar%1").arg(i)); ++i)
@@ -332,12 +334,12 @@ void HardeningTest::damagedInstallation() {
   QString sound;
   {
     FakeServices fake;
-    TFrmIndex w(&fake, kToday);
+    MainWindow w(&fake, kToday);
     sound = f->run(w, 1);
     QVERIFY2(fake.errors.isEmpty() && fake.infos.isEmpty(), qPrintable((fake.errors + fake.infos).join('\n')));
   }
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   w.show();
   const QString first = f->run(w, 0);
   QVERIFY(first != sound);
@@ -462,7 +464,7 @@ void HardeningTest::hostileInput() {
   QFETCH(QString, message);
   QFETCH(bool, kept);
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   w.show();
 
   // The dialogs not in the feature table run here.
@@ -473,9 +475,9 @@ void HardeningTest::hostileInput() {
   QDialog* dialog = nullptr;
   if (feature == QLatin1String("any number") || feature == QLatin1String("qq number") ||
       feature == QLatin1String("nickname")) {
-    if (feature == QLatin1String("any number")) dialog = new TFrm_onther(&w);
-    if (feature == QLatin1String("qq number")) dialog = new TFrmQQhm(&w);
-    if (feature == QLatin1String("nickname")) dialog = new TFrmWangming(&w);
+    if (feature == QLatin1String("any number")) dialog = new NumberDialog(&w, hehun::NumberKind::kAny);
+    if (feature == QLatin1String("qq number")) dialog = new NumberDialog(&w, hehun::NumberKind::kQq);
+    if (feature == QLatin1String("nickname")) dialog = new NicknameDialog(&w);
     dialog->show();
     host = dialog;
     run = [dialog](int) {
@@ -486,7 +488,7 @@ void HardeningTest::hostileInput() {
   }
   if (feature == QLatin1String("mobile number")) {
     run(0);
-    host = w.findChild<TFrm_SJcs*>();
+    host = w.findChild<NumberDialog*>(QStringLiteral("TFrm_SJcs"));
   }
   QVERIFY(run);
   // What a dialog shows: the texts of all its labels.
@@ -540,7 +542,7 @@ void HardeningTest::calendarViewerFarOutsideItsYears() {
   // a month of its range and can be paged to both ends.
   for (const QDate today : {QDate(1800, 1, 1), QDate(2200, 7, 31), QDate(9999, 12, 31), QDate(1901, 1, 1),
                             QDate(2050, 12, 31)}) {
-    TFRM_Date d(nullptr, today);
+    CalendarViewer d(nullptr, today);
     d.show();
     auto* year = Find<QSpinBox>(d, QStringLiteral("UpDown1"));
     auto* month = Find<QSpinBox>(d, QStringLiteral("UpDown2"));
@@ -560,7 +562,7 @@ void HardeningTest::calendarViewerFarOutsideItsYears() {
 namespace {
 int RunCloseChild() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   w.SetLockFileDir(qEnvironmentVariable("HEHUN_UI_LOCK_DIR"));
   w.show();
   Click(w, "RzToolButton12");
@@ -624,7 +626,7 @@ void HardeningTest::windowsNeverWriteTheDatabases() {
   {
     DataDir pointed(copy.dir.path());
     FakeServices fake;
-    TFrmIndex w(&fake, kToday);
+    MainWindow w(&fake, kToday);
     w.show();
     for (const Feature& f : Features())
       for (int v : {0, 1}) QVERIFY2(!f.run(w, v).isEmpty(), f.name);

@@ -27,24 +27,22 @@ class QTextBrowser;
 namespace hehun::ui {
 
 class UiServices;
-class TFrmQiming;
+class NamingServiceDialog;
 class PictureButton;
 class AlmanacPage;
 class WeddingPage;
-class TFRM_Date;
-class TFrmSxpd;
-class TFrmXzpd;
-class TFrmXxpd;
+class CalendarViewer;
+class MatchDialog;
 
-class TFrmIndex : public QWidget {
+class MainWindow : public QWidget {
   Q_OBJECT
  public:
   // `services` answers for the desktop (message boxes, file and printer
   // choice, opening addresses); without it the real dialogs are used.
   // `today` fixes the date the window starts from and reports count ages
   // from; without it the system clock is read.
-  explicit TFrmIndex(UiServices* services = nullptr, QDate today = QDate(), QWidget* parent = nullptr);
-  ~TFrmIndex() override;
+  explicit MainWindow(UiServices* services = nullptr, QDate today = QDate(), QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   QDate Today() const;
   // The folder of the database lock files removed by the closing sequence
@@ -153,15 +151,15 @@ class TFrmIndex : public QWidget {
   QPlainTextEdit* memo2_ = nullptr;
   WeddingPage* weddingPage_ = nullptr;
 
-  QPointer<TFrmQiming> frmQiming_;
+  QPointer<NamingServiceDialog> namingService_;
   // The page buttons across the top, in the order of kTopButtons; the one of
   // the current page is shown selected.
   std::vector<PictureButton*> topButtons_;
   void MarkTopButtons(QWidget* page);
-  QPointer<TFRM_Date> frmDate_;
-  QPointer<TFrmXzpd> frmXzpd_;
-  QPointer<TFrmSxpd> frmSxpd_;
-  QPointer<TFrmXxpd> frmXxpd_;
+  QPointer<CalendarViewer> calendarViewer_;
+  QPointer<MatchDialog> signMatch_;
+  QPointer<MatchDialog> zodiacMatch_;
+  QPointer<MatchDialog> bloodMatch_;
 };
 
 }  // namespace hehun::ui

@@ -21,11 +21,11 @@
 #include <functional>
 
 #include "app/appearance.h"
-#include "app/frm_index.h"
+#include "app/main_window.h"
 #include "app/tool_dialogs.h"
 #include "app/ui_services.h"
 
-using hehun::ui::TFrmIndex;
+using hehun::ui::MainWindow;
 
 namespace {
 
@@ -93,7 +93,7 @@ const char kClosingLine[] = "特别声明：以上分析只做参考，即使分
 
 }  // namespace
 
-class FrmIndexTest : public QObject {
+class MainWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -127,9 +127,9 @@ class FrmIndexTest : public QObject {
   void closingOtherwiseKeepsLockFiles();
 };
 
-void FrmIndexTest::windowLayout() {
+void MainWindowTest::windowLayout() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   QCOMPARE(w.objectName(), QStringLiteral("TFrmIndex"));
   QCOMPARE(w.size(), QSize(800, 590));
   QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
@@ -139,7 +139,7 @@ void FrmIndexTest::windowLayout() {
   QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
 }
 
-void FrmIndexTest::controlGeometry_data() {
+void MainWindowTest::controlGeometry_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<QRect>("geometry");
   QTest::addColumn<QString>("hint");
@@ -180,12 +180,12 @@ void FrmIndexTest::controlGeometry_data() {
   for (const auto& t : tools) QTest::newRow(t.name) << t.name << QRect(t.x, rows[t.row], 71, 71) << QString();
 }
 
-void FrmIndexTest::controlGeometry() {
+void MainWindowTest::controlGeometry() {
   QFETCH(QString, name);
   QFETCH(QRect, geometry);
   QFETCH(QString, hint);
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   QWidget* control = w.findChild<QWidget*>(name);
   QVERIFY(control != nullptr);
   if (geometry.isValid()) QCOMPARE(control->geometry(), geometry);
@@ -197,9 +197,9 @@ void FrmIndexTest::controlGeometry() {
   }
 }
 
-void FrmIndexTest::pagesInOrder() {
+void MainWindowTest::pagesInOrder() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   auto* pages = Find<QTabWidget>(w, "RzPageControl1");
   QVERIFY(pages->tabBar()->isHidden());
   const QStringList names{"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet10", "TabSheet9", "TabSheet8", "TabSheet4"};
@@ -220,17 +220,17 @@ void FrmIndexTest::pagesInOrder() {
   QVERIFY(Find<QWidget>(w, "NameB2")->isHidden());
 }
 
-void FrmIndexTest::startsOnMarriagePage() {
+void MainWindowTest::startsOnMarriagePage() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   w.show();
   QCOMPARE(Find<QTabWidget>(w, "RzPageControl1")->currentWidget()->objectName(), QStringLiteral("TabSheet1"));
   QVERIFY(Find<QWidget>(w, "MemoSuccess")->isVisible());
 }
 
-void FrmIndexTest::datesFromToday() {
+void MainWindowTest::datesFromToday() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   const std::pair<const char*, const char*> expected[] = {
       {"SlYear", "2024"}, {"SlMonth", "03"}, {"Slday", "05"}, {"Year1", "2024"}, {"Month1", "03"},
       {"Day1", "05"},     {"Year2", "2024"}, {"Month2", "03"}, {"Day2", "05"}};
@@ -243,9 +243,9 @@ void FrmIndexTest::datesFromToday() {
   QCOMPARE(Find<QComboBox>(w, "Slday")->count(), 31);
 }
 
-void FrmIndexTest::inputLists() {
+void MainWindowTest::inputLists() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   const QStringList hours{"子 0",  "丑 1",  "丑 2",  "寅 3",  "寅 4",  "卯 5",  "卯 6",  "辰 7",
                           "辰 8",  "巳 9",  "巳 10", "午 11", "午 12", "未 13", "未 14", "申 15",
                           "申 16", "酉 17", "酉 18", "戌 19", "戌 20", "亥 21", "亥 22", "子 23"};
@@ -293,7 +293,7 @@ void FrmIndexTest::inputLists() {
   QCOMPARE(Find<QPushButton>(w, "RzButton2")->text(), QStringLiteral("八字分析"));
 }
 
-void FrmIndexTest::nameBoxesTakeTwentyGbkBytes_data() {
+void MainWindowTest::nameBoxesTakeTwentyGbkBytes_data() {
   QTest::addColumn<QString>("typed");
   QTest::addColumn<QString>("kept");
   QTest::newRow("twelve characters") << "欧阳一二三四五六七八九十" << "欧阳一二三四五六七八";
@@ -302,11 +302,11 @@ void FrmIndexTest::nameBoxesTakeTwentyGbkBytes_data() {
   QTest::newRow("short name") << "王小明" << "王小明";
 }
 
-void FrmIndexTest::nameBoxesTakeTwentyGbkBytes() {
+void MainWindowTest::nameBoxesTakeTwentyGbkBytes() {
   QFETCH(QString, typed);
   QFETCH(QString, kept);
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   for (const char* name : {"Xing", "Xing3", "Xing2", "NameB2", "xing11", "xing22"}) {
     auto* edit = Find<QLineEdit>(w, name);
     edit->setText(typed);
@@ -322,7 +322,7 @@ void FrmIndexTest::nameBoxesTakeTwentyGbkBytes() {
   QCOMPARE(xing->text(), kept);
 }
 
-void FrmIndexTest::pageButtons_data() {
+void MainWindowTest::pageButtons_data() {
   QTest::addColumn<QString>("button");
   QTest::addColumn<QString>("page");
   QTest::newRow("合婚") << "RzToolButton2" << "TabSheet1";
@@ -335,11 +335,11 @@ void FrmIndexTest::pageButtons_data() {
   QTest::newRow("关于我们") << "RzToolButton10" << "TabSheet8";
 }
 
-void FrmIndexTest::pageButtons() {
+void MainWindowTest::pageButtons() {
   QFETCH(QString, button);
   QFETCH(QString, page);
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   w.show();
   auto* pages = Find<QTabWidget>(w, "RzPageControl1");
   pages->setCurrentIndex(5);
@@ -348,9 +348,9 @@ void FrmIndexTest::pageButtons() {
   QVERIFY(fake.infos.isEmpty() && fake.urls.isEmpty());
 }
 
-void FrmIndexTest::personalModeSwitching() {
+void MainWindowTest::personalModeSwitching() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   auto* button = Find<QPushButton>(w, "RzButton2");
   auto* memo = Find<QPlainTextEdit>(w, "Memo1");
   const struct {
@@ -367,7 +367,7 @@ void FrmIndexTest::personalModeSwitching() {
   }
 }
 
-void FrmIndexTest::marriageValidation_data() {
+void MainWindowTest::marriageValidation_data() {
   QTest::addColumn<QString>("control");
   QTest::addColumn<QString>("message");
   QTest::addColumn<QString>("focus");
@@ -383,12 +383,12 @@ void FrmIndexTest::marriageValidation_data() {
   QTest::newRow("woman hour") << "Shour3" << "请选择女方出生小时!" << "";
 }
 
-void FrmIndexTest::marriageValidation() {
+void MainWindowTest::marriageValidation() {
   QFETCH(QString, control);
   QFETCH(QString, message);
   QFETCH(QString, focus);
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   w.show();
   QVERIFY(QTest::qWaitForWindowActive(&w));
   FillCouple(w);
@@ -419,9 +419,9 @@ void FrmIndexTest::marriageValidation() {
   }
 }
 
-void FrmIndexTest::manRowRefusalKeepsPreviousReport() {
+void MainWindowTest::manRowRefusalKeepsPreviousReport() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   FillCouple(w);
   Click(w, "RzBitBtn2");
   const QString report = Find<QPlainTextEdit>(w, "MemoSuccess")->toPlainText();
@@ -432,9 +432,9 @@ void FrmIndexTest::manRowRefusalKeepsPreviousReport() {
   QCOMPARE(Find<QPlainTextEdit>(w, "MemoSuccess")->toPlainText(), report);
 }
 
-void FrmIndexTest::completeMarriageReport() {
+void MainWindowTest::completeMarriageReport() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   w.show();
   FillCouple(w);
   Click(w, "RzBitBtn2");
@@ -456,9 +456,9 @@ void FrmIndexTest::completeMarriageReport() {
   QVERIFY(memo->verticalScrollBar()->maximum() > 0);
 }
 
-void FrmIndexTest::conversionErrorKeepsWrittenLines() {
+void MainWindowTest::conversionErrorKeepsWrittenLines() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   FillCouple(w);
   Find<QComboBox>(w, "ComDate3")->setCurrentIndex(0);
   Find<QComboBox>(w, "SMonth3")->setCurrentText("2");
@@ -472,9 +472,9 @@ void FrmIndexTest::conversionErrorKeepsWrittenLines() {
   QVERIFY(!text.contains(QStringLiteral("女方基本信息：")));
 }
 
-void FrmIndexTest::personalReportReplacesMemo() {
+void MainWindowTest::personalReportReplacesMemo() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   Click(w, "RzToolButton1");
   Find<QLineEdit>(w, "Xing2")->setText(QStringLiteral("陈静"));
   Find<QComboBox>(w, "CBsex2")->setCurrentIndex(1);
@@ -501,9 +501,9 @@ void FrmIndexTest::personalReportReplacesMemo() {
   QVERIFY(!star.contains(QStringLiteral("批八字内容分隔线")));
 }
 
-void FrmIndexTest::personalValidationKeepsMemo() {
+void MainWindowTest::personalValidationKeepsMemo() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   auto* memo = Find<QPlainTextEdit>(w, "Memo1");
   memo->setPlainText(QStringLiteral("上一次的结果"));
   const struct {
@@ -527,10 +527,10 @@ void FrmIndexTest::personalValidationKeepsMemo() {
   QCOMPARE(memo->toPlainText(), QStringLiteral("上一次的结果"));
 }
 
-void FrmIndexTest::saveWritesUtf8Text() {
+void MainWindowTest::saveWritesUtf8Text() {
   QTemporaryDir dir;
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   const struct {
     const char* memo;
     const char* button;
@@ -549,10 +549,10 @@ void FrmIndexTest::saveWritesUtf8Text() {
   QVERIFY(fake.errors.isEmpty());
 }
 
-void FrmIndexTest::saveCancelledWritesNothing() {
+void MainWindowTest::saveCancelledWritesNothing() {
   QTemporaryDir dir;
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   Find<QPlainTextEdit>(w, "MemoSuccess")->setPlainText(QStringLiteral("报告"));
   fake.saveTo.clear();
   Click(w, "RzBitBtn24");
@@ -561,10 +561,10 @@ void FrmIndexTest::saveCancelledWritesNothing() {
   QVERIFY(fake.errors.isEmpty() && fake.infos.isEmpty());
 }
 
-void FrmIndexTest::printToPdf() {
+void MainWindowTest::printToPdf() {
   QTemporaryDir dir;
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   const struct {
     const char* memo;
     const char* button;
@@ -580,7 +580,7 @@ void FrmIndexTest::printToPdf() {
   }
 }
 
-void FrmIndexTest::links_data() {
+void MainWindowTest::links_data() {
   QTest::addColumn<QString>("button");
   QTest::addColumn<QUrl>("url");
   // The shipped contacts.ini beside the program (the chat tile, without a QQ
@@ -590,18 +590,18 @@ void FrmIndexTest::links_data() {
   QTest::newRow("web site") << "RzToolButton40" << QUrl("https://www.example.com");
 }
 
-void FrmIndexTest::links() {
+void MainWindowTest::links() {
   QFETCH(QString, button);
   QFETCH(QUrl, url);
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   w.findChild<QToolButton*>(button)->click();
   QCOMPARE(fake.urls, QList<QUrl>{url});
 }
 
-void FrmIndexTest::namingDialogIsFreshEachTime() {
+void MainWindowTest::namingDialogIsFreshEachTime() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   w.show();
   QList<QPointer<QDialog>> opened;
   for (int i = 0; i < 2; ++i) {
@@ -619,9 +619,9 @@ void FrmIndexTest::namingDialogIsFreshEachTime() {
   QVERIFY(!opened[1]->isVisible());
 }
 
-void FrmIndexTest::buttonsWithoutActionDoNothing() {
+void MainWindowTest::buttonsWithoutActionDoNothing() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   w.show();
   Click(w, "RzToolButton8");
   const QList<QWidget*> before = QApplication::topLevelWidgets();
@@ -645,7 +645,7 @@ void MakeLockFiles(const QTemporaryDir& dir) {
 // The child process of closingSequenceRemovesLockFiles.
 int RunCloseChild() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   w.SetLockFileDir(qEnvironmentVariable("HEHUN_UI_LOCK_DIR"));
   w.show();
   QTest::mouseClick(w.findChild<QToolButton*>(QStringLiteral("RzToolButton12")), Qt::LeftButton);
@@ -654,7 +654,7 @@ int RunCloseChild() {
 
 }  // namespace
 
-void FrmIndexTest::closingSequenceRemovesLockFiles() {
+void MainWindowTest::closingSequenceRemovesLockFiles() {
   QTemporaryDir dir;
   MakeLockFiles(dir);
   QProcess child;
@@ -672,11 +672,11 @@ void FrmIndexTest::closingSequenceRemovesLockFiles() {
   QVERIFY(QFile::exists(dir.filePath("BookFile.dll")));
 }
 
-void FrmIndexTest::closingOtherwiseKeepsLockFiles() {
+void MainWindowTest::closingOtherwiseKeepsLockFiles() {
   QTemporaryDir dir;
   MakeLockFiles(dir);
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   w.SetLockFileDir(dir.path());
   w.show();
   QVERIFY(w.close());
@@ -689,8 +689,8 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(hehun::ui::AppTitle());
   hehun::ui::ApplyAppearance(app);
   if (qEnvironmentVariable("HEHUN_UI_TEST_CHILD") == QLatin1String("close")) return RunCloseChild();
-  FrmIndexTest test;
+  MainWindowTest test;
   return QTest::qExec(&test, argc, argv);
 }
 
-#include "frm_index_test.moc"
+#include "main_window_test.moc"

@@ -1,4 +1,4 @@
-#include "app/frm_index.h"
+#include "app/main_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -31,11 +31,10 @@
 #include "app/artwork.h"
 #include "app/contacts.h"
 #include "app/divination_dialogs.h"
-#include "app/frm_date.h"
+#include "app/calendar_viewer.h"
 #include "app/encyclopedia_page.h"
-#include "app/frm_sxpd.h"
-#include "app/frm_xxpd.h"
-#include "app/frm_xzpd.h"
+#include "app/match_dialog.h"
+#include "app/naming_service_dialog.h"
 #include "app/picture_button.h"
 #include "app/report_printing.h"
 #include "app/tool_dialogs.h"
@@ -102,7 +101,7 @@ const char kAboutText[] = R"(<div style="line-height:160%;">
 
 }  // namespace
 
-TFrmIndex::TFrmIndex(UiServices* services, QDate today, QWidget* parent) : QWidget(parent), fixedToday_(today) {
+MainWindow::MainWindow(UiServices* services, QDate today, QWidget* parent) : QWidget(parent), fixedToday_(today) {
   if (services == nullptr) {
     ownServices_ = std::make_unique<DesktopServices>();
     services = ownServices_.get();
@@ -125,37 +124,37 @@ TFrmIndex::TFrmIndex(UiServices* services, QDate today, QWidget* parent) : QWidg
   ShowPage(tabSheet1_);
 }
 
-TFrmIndex::~TFrmIndex() = default;
+MainWindow::~MainWindow() = default;
 
-QDate TFrmIndex::Today() const { return fixedToday_.isValid() ? fixedToday_ : QDate::currentDate(); }
+QDate MainWindow::Today() const { return fixedToday_.isValid() ? fixedToday_ : QDate::currentDate(); }
 
-hehun::Ymd TFrmIndex::TodayYmd() const {
+hehun::Ymd MainWindow::TodayYmd() const {
   const QDate d = Today();
   return hehun::Ymd{d.year(), d.month(), d.day()};
 }
 
-QString TFrmIndex::LockFileDir() const {
+QString MainWindow::LockFileDir() const {
   return lockFileDir_.isEmpty() ? QCoreApplication::applicationDirPath() : lockFileDir_;
 }
 
 // The addresses come from contacts.ini beside the program; empty when unset.
-QUrl TFrmIndex::WebSiteUrl() { return ReadContacts().web; }
-QUrl TFrmIndex::MailUrl() { return MailUrlOf(ReadContacts()); }
-QUrl TFrmIndex::ChatUrl() { return ChatUrlOf(ReadContacts()); }
+QUrl MainWindow::WebSiteUrl() { return ReadContacts().web; }
+QUrl MainWindow::MailUrl() { return MailUrlOf(ReadContacts()); }
+QUrl MainWindow::ChatUrl() { return ChatUrlOf(ReadContacts()); }
 
 // ---------------------------------------------------------------------------
 // Building the window
 
-void TFrmIndex::BuildTitleBar() {
+void MainWindow::BuildTitleBar() {
   dragStrip_ = new QWidget(this);
   dragStrip_->setObjectName(QStringLiteral("Image4"));
   dragStrip_->setGeometry(kDragStrip);
   dragStrip_->installEventFilter(this);
 
   const QColor highlight(255, 240, 210, 45);
-  const std::array<void (TFrmIndex::*)(), 4> handlers{&TFrmIndex::RzToolButton9Click, &TFrmIndex::RzToolButton10Click,
-                                                      &TFrmIndex::RzToolButton11Click,
-                                                      &TFrmIndex::RzToolButton12Click};
+  const std::array<void (MainWindow::*)(), 4> handlers{&MainWindow::RzToolButton9Click, &MainWindow::RzToolButton10Click,
+                                                      &MainWindow::RzToolButton11Click,
+                                                      &MainWindow::RzToolButton12Click};
   for (size_t i = 0; i < kTitleButtons.size(); ++i) {
     const TitleButtonPlace& place = kTitleButtons[i];
     auto* button = new PictureButton(QString::fromLatin1(place.objectName), place.rect, QString::fromUtf8(place.hint),
@@ -164,12 +163,12 @@ void TFrmIndex::BuildTitleBar() {
   }
 }
 
-void TFrmIndex::BuildTopButtons() {
+void MainWindow::BuildTopButtons() {
   const QColor highlight(255, 236, 190, 40);
-  const std::array<void (TFrmIndex::*)(), 7> handlers{
-      &TFrmIndex::RzToolButton2Click, &TFrmIndex::RzToolButton1Click, &TFrmIndex::RzToolButton3Click,
-      &TFrmIndex::RzToolButton4Click, &TFrmIndex::RzToolButton5Click, &TFrmIndex::RzToolButton7Click,
-      &TFrmIndex::RzToolButton8Click};
+  const std::array<void (MainWindow::*)(), 7> handlers{
+      &MainWindow::RzToolButton2Click, &MainWindow::RzToolButton1Click, &MainWindow::RzToolButton3Click,
+      &MainWindow::RzToolButton4Click, &MainWindow::RzToolButton5Click, &MainWindow::RzToolButton7Click,
+      &MainWindow::RzToolButton8Click};
   for (size_t i = 0; i < kTopButtons.size(); ++i) {
     const TopButtonPlace& place = kTopButtons[i];
     auto* button = new PictureButton(QString::fromLatin1(place.objectName),
@@ -180,7 +179,7 @@ void TFrmIndex::BuildTopButtons() {
   }
 }
 
-void TFrmIndex::BuildPages() {
+void MainWindow::BuildPages() {
   auto* panel = new QFrame(this);
   panel->setObjectName(QStringLiteral("RzPanel1"));
   panel->setGeometry(5, 106, 790, 456);
@@ -215,7 +214,7 @@ void TFrmIndex::BuildPages() {
   saveDialog_->setDefaultSuffix(QStringLiteral("txt"));
 }
 
-QPlainTextEdit* TFrmIndex::MakeResultArea(QWidget* page, const char* objectName, const QRect& geometry) {
+QPlainTextEdit* MainWindow::MakeResultArea(QWidget* page, const char* objectName, const QRect& geometry) {
   auto* memo = new QPlainTextEdit(page);
   memo->setObjectName(QString::fromLatin1(objectName));
   memo->setReadOnly(true);
@@ -226,7 +225,7 @@ QPlainTextEdit* TFrmIndex::MakeResultArea(QWidget* page, const char* objectName,
   return memo;
 }
 
-void TFrmIndex::BuildMarriagePage(QWidget* page) {
+void MainWindow::BuildMarriagePage(QWidget* page) {
   MakeStrip(page, QRect(4, 4, 782, 70));
   struct RowNames {
     const char *caption, *name, *calendar, *year, *month, *day, *hour, *minute, *blood;
@@ -266,12 +265,12 @@ void TFrmIndex::BuildMarriagePage(QWidget* page) {
   auto* print = MakePageButton(page, "RzBitBtn4", QStringLiteral("打印"), QRect(751, 46, 33, 23));
   memoSuccess_ = MakeResultArea(page, "MemoSuccess", QRect(4, 80, 782, 372));
 
-  connect(run, &QPushButton::clicked, this, &TFrmIndex::RzBitBtn2Click);
+  connect(run, &QPushButton::clicked, this, &MainWindow::RzBitBtn2Click);
   connect(save, &QPushButton::clicked, this, [this] { SaveResult(memoSuccess_, QStringLiteral("八字合婚报告.txt")); });
   connect(print, &QPushButton::clicked, this, [this] { PrintResult(memoSuccess_, QStringLiteral("八字合婚报告")); });
 }
 
-void TFrmIndex::BuildPersonalPage(QWidget* page) {
+void MainWindow::BuildPersonalPage(QWidget* page) {
   MakeStrip(page, QRect(4, 4, 782, 40));
   const int y = 12;
   MakeLabel(page, QStringLiteral("姓名"), QRect(14, y, 26, 24));
@@ -296,19 +295,19 @@ void TFrmIndex::BuildPersonalPage(QWidget* page) {
   auto* save = MakePageButton(page, "RzBitBtn8", QStringLiteral("保存"), QRect(734, 10, 50, 28));
   memo1_ = MakeResultArea(page, "Memo1", QRect(4, 50, 782, 402));
 
-  connect(rzButton2_, &QPushButton::clicked, this, &TFrmIndex::RzButton2Click);
+  connect(rzButton2_, &QPushButton::clicked, this, &MainWindow::RzButton2Click);
   connect(save, &QPushButton::clicked, this, [this] { SaveResult(memo1_, rzButton2_->text() + QStringLiteral(".txt")); });
   connect(print, &QPushButton::clicked, this, [this] { PrintResult(memo1_, rzButton2_->text()); });
 }
 
-void TFrmIndex::BuildAlmanacPage(QWidget* page) {
+void MainWindow::BuildAlmanacPage(QWidget* page) {
   almanacPage_ = new AlmanacPage(page, *services_, [this](QPlainTextEdit* memo, const QString& title) {
     PrintResult(memo, title);
   });
   slYear_ = almanacPage_->SlYear(), slMonth_ = almanacPage_->SlMonth(), slDay_ = almanacPage_->Slday();
 }
 
-void TFrmIndex::BuildWeddingPage(QWidget* page) {
+void MainWindow::BuildWeddingPage(QWidget* page) {
   weddingPage_ = new WeddingPage(
       page, *services_, [this](QPlainTextEdit* memo, const QString& name) { SaveResult(memo, name); },
       [this](QPlainTextEdit* memo, const QString& title) { PrintResult(memo, title); }, [this] { return Today(); });
@@ -317,7 +316,7 @@ void TFrmIndex::BuildWeddingPage(QWidget* page) {
   memo2_ = weddingPage_->Memo2();
 }
 
-void TFrmIndex::BuildFunctionPage(QWidget* page) {
+void MainWindow::BuildFunctionPage(QWidget* page) {
   auto* picture = new QLabel(page);
   picture->setObjectName(QStringLiteral("Image3"));
   picture->setGeometry(0, 0, kFunctionPictureWidth, kFunctionPictureHeight);
@@ -328,15 +327,15 @@ void TFrmIndex::BuildFunctionPage(QWidget* page) {
     const QRect geometry(place.x, kFunctionRowY[place.row], kFunctionButtonSize, kFunctionButtonSize);
     new PictureButton(QString::fromLatin1(place.objectName), geometry, QString::fromUtf8(place.label), highlight, page);
   }
-  const std::pair<const char*, void (TFrmIndex::*)()> actions[] = {
-      {"RzToolButton36", &TFrmIndex::RzToolButton36Click},
-      {"RzToolButton37", &TFrmIndex::RzToolButton37Click},
-      {"RzToolButton20", &TFrmIndex::RzToolButton20Click},
-      {"RzToolButton21", &TFrmIndex::RzToolButton21Click},
-      {"RzToolButton22", &TFrmIndex::RzToolButton22Click},
-      {"RzToolButton38", &TFrmIndex::RzToolButton38Click},
-      {"RzToolButton39", &TFrmIndex::RzToolButton39Click},
-      {"RzToolButton40", &TFrmIndex::RzToolButton40Click},
+  const std::pair<const char*, void (MainWindow::*)()> actions[] = {
+      {"RzToolButton36", &MainWindow::RzToolButton36Click},
+      {"RzToolButton37", &MainWindow::RzToolButton37Click},
+      {"RzToolButton20", &MainWindow::RzToolButton20Click},
+      {"RzToolButton21", &MainWindow::RzToolButton21Click},
+      {"RzToolButton22", &MainWindow::RzToolButton22Click},
+      {"RzToolButton38", &MainWindow::RzToolButton38Click},
+      {"RzToolButton39", &MainWindow::RzToolButton39Click},
+      {"RzToolButton40", &MainWindow::RzToolButton40Click},
   };
   for (const auto& [name, handler] : actions) {
     auto* button = page->findChild<QToolButton*>(QString::fromLatin1(name));
@@ -347,7 +346,7 @@ void TFrmIndex::BuildFunctionPage(QWidget* page) {
     page->findChild<PictureButton*>(QString::fromLatin1(name))->SetUnavailable(QStringLiteral("暂未开放"));
 }
 
-void TFrmIndex::BuildAboutPage(QWidget* page) {
+void MainWindow::BuildAboutPage(QWidget* page) {
   auto* about = new QTextBrowser(page);
   about->setObjectName(QStringLiteral("MemoAbout"));
   about->setGeometry(4, 4, 782, 448);
@@ -357,7 +356,7 @@ void TFrmIndex::BuildAboutPage(QWidget* page) {
   about->setHtml(QString::fromUtf8(kAboutText).arg(ContactSentenceHtml(ReadContacts())));
 }
 
-void TFrmIndex::FillDatesFromToday() {
+void MainWindow::FillDatesFromToday() {
   const QDate today = Today();
   const QString year = today.toString(QStringLiteral("yyyy"));
   const QString month = today.toString(QStringLiteral("MM"));
@@ -376,12 +375,12 @@ void TFrmIndex::FillDatesFromToday() {
 // ---------------------------------------------------------------------------
 // Window behaviour
 
-void TFrmIndex::paintEvent(QPaintEvent*) {
+void MainWindow::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.drawPixmap(0, 0, background_);
 }
 
-void TFrmIndex::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
   if (!centred_) {
     centred_ = true;
     if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
@@ -389,14 +388,14 @@ void TFrmIndex::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
 }
 
-void TFrmIndex::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   // Closed by other means than the "关闭" button: the reference databases are
   // only open during a click, so nothing is left to release and the lock
   // files stay as they are.
   event->accept();
 }
 
-bool TFrmIndex::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched != dragStrip_) return QWidget::eventFilter(watched, event);
   switch (event->type()) {
     case QEvent::MouseButtonPress: {
@@ -424,12 +423,12 @@ bool TFrmIndex::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void TFrmIndex::ShowPage(QWidget* page) {
+void MainWindow::ShowPage(QWidget* page) {
   pages_->setCurrentWidget(page);
   MarkTopButtons(page);
 }
 
-void TFrmIndex::MarkTopButtons(QWidget* page) {
+void MainWindow::MarkTopButtons(QWidget* page) {
   // The pages of the buttons in the order of kTopButtons; 八字分析 and 星座分析
   // share a page, told apart by the caption of its analysis button.
   QWidget* const pagesOfButtons[] = {tabSheet1_, tabSheet2_, tabSheet2_, tabSheet4_, tabSheet3_, tabSheet10_, tabSheet9_};
@@ -440,42 +439,42 @@ void TFrmIndex::MarkTopButtons(QWidget* page) {
   }
 }
 
-void TFrmIndex::RzToolButton2Click() { ShowPage(tabSheet1_); }
+void MainWindow::RzToolButton2Click() { ShowPage(tabSheet1_); }
 
-void TFrmIndex::RzToolButton1Click() {
+void MainWindow::RzToolButton1Click() {
   ShowPage(tabSheet2_);
   rzButton2_->setText(QStringLiteral("八字分析"));
   MarkTopButtons(tabSheet2_);
   memo1_->clear();
 }
 
-void TFrmIndex::RzToolButton3Click() {
+void MainWindow::RzToolButton3Click() {
   ShowPage(tabSheet2_);
   rzButton2_->setText(QStringLiteral("星座分析"));
   MarkTopButtons(tabSheet2_);
   memo1_->clear();
 }
 
-void TFrmIndex::RzToolButton4Click() { ShowPage(tabSheet4_); }
-void TFrmIndex::RzToolButton5Click() {
+void MainWindow::RzToolButton4Click() { ShowPage(tabSheet4_); }
+void MainWindow::RzToolButton5Click() {
   ShowPage(tabSheet3_);
   almanacPage_->BtnHuangliClick();
 }
-void TFrmIndex::RzToolButton7Click() { ShowPage(tabSheet10_); }
-void TFrmIndex::RzToolButton8Click() { ShowPage(tabSheet9_); }
-void TFrmIndex::RzToolButton10Click() { ShowPage(tabSheet8_); }
+void MainWindow::RzToolButton7Click() { ShowPage(tabSheet10_); }
+void MainWindow::RzToolButton8Click() { ShowPage(tabSheet9_); }
+void MainWindow::RzToolButton10Click() { ShowPage(tabSheet8_); }
 
-void TFrmIndex::RzToolButton9Click() { RzToolButton40Click(); }
+void MainWindow::RzToolButton9Click() { RzToolButton40Click(); }
 
-void TFrmIndex::RzToolButton11Click() { setWindowState(windowState() | Qt::WindowMinimized); }
+void MainWindow::RzToolButton11Click() { setWindowState(windowState() | Qt::WindowMinimized); }
 
-void TFrmIndex::DeleteLockFiles() const {
+void MainWindow::DeleteLockFiles() const {
   const QDir dir(LockFileDir());
   QFile::remove(dir.filePath(QStringLiteral("Tgcode.ldb")));
   QFile::remove(dir.filePath(QStringLiteral("BookFile.ldb")));
 }
 
-void TFrmIndex::RzToolButton12Click() {
+void MainWindow::RzToolButton12Click() {
   DeleteLockFiles();
   QCoreApplication::quit();
   // End at once: delete the lock files once more and leave with exit code 0,
@@ -488,14 +487,14 @@ void TFrmIndex::RzToolButton12Click() {
 // ---------------------------------------------------------------------------
 // Reports
 
-void TFrmIndex::ShowUserError(const std::exception& error) { services_->ShowError(this, FromUtf8(error.what())); }
+void MainWindow::ShowUserError(const std::exception& error) { services_->ShowError(this, FromUtf8(error.what())); }
 
-void TFrmIndex::ShowReportArea() {
+void MainWindow::ShowReportArea() {
   const QString text = FromUtf8(reportArea_.Text());
   if (memoSuccess_->toPlainText() != text) memoSuccess_->setPlainText(text);
 }
 
-void TFrmIndex::RzBitBtn2Click() {
+void MainWindow::RzBitBtn2Click() {
   ReportMessages messages(*services_, this, [this] { ShowReportArea(); });
   hehun::ReportResult result;
   try {
@@ -528,7 +527,7 @@ void TFrmIndex::RzBitBtn2Click() {
   }
 }
 
-void TFrmIndex::RzButton2Click() {
+void MainWindow::RzButton2Click() {
   hehun::PersonalInput input;
   input.name = ToUtf8(xing2_->text());
   input.secondName = ToUtf8(nameB2_->text());
@@ -558,7 +557,7 @@ void TFrmIndex::RzButton2Click() {
 // ---------------------------------------------------------------------------
 // Saving and printing
 
-void TFrmIndex::SaveResult(QPlainTextEdit* memo, const QString& suggestedName) {
+void MainWindow::SaveResult(QPlainTextEdit* memo, const QString& suggestedName) {
   QString text = memo->toPlainText();
   if (text.isEmpty()) {
     services_->ShowInfo(this, QStringLiteral("当前没有可保存的内容，请先进行分析。"));
@@ -575,7 +574,7 @@ void TFrmIndex::SaveResult(QPlainTextEdit* memo, const QString& suggestedName) {
   }
 }
 
-void TFrmIndex::PrintResult(QPlainTextEdit* memo, const QString& title) {
+void MainWindow::PrintResult(QPlainTextEdit* memo, const QString& title) {
   const QString text = memo->toPlainText();
   if (text.isEmpty()) {
     services_->ShowInfo(this, QStringLiteral("当前没有可打印的内容，请先进行分析。"));
@@ -591,13 +590,13 @@ void TFrmIndex::PrintResult(QPlainTextEdit* memo, const QString& title) {
 // ---------------------------------------------------------------------------
 // Function page
 
-void TFrmIndex::RzToolButton36Click() { OpenToolDialog(frmDate_, this); }
-void TFrmIndex::RzToolButton37Click() { OpenToolDialog(frmQiming_, this); }
-void TFrmIndex::RzToolButton20Click() { OpenToolDialog(frmXzpd_, this, CoupleOf(man_, woman_)); }
-void TFrmIndex::RzToolButton21Click() { OpenToolDialog(frmSxpd_, this, CoupleOf(man_, woman_)); }
-void TFrmIndex::RzToolButton22Click() { OpenToolDialog(frmXxpd_, this, CoupleOf(man_, woman_)); }
+void MainWindow::RzToolButton36Click() { OpenToolDialog(calendarViewer_, this); }
+void MainWindow::RzToolButton37Click() { OpenToolDialog(namingService_, this); }
+void MainWindow::RzToolButton20Click() { OpenToolDialog(signMatch_, this, MatchKind::kSign, CoupleOf(man_, woman_)); }
+void MainWindow::RzToolButton21Click() { OpenToolDialog(zodiacMatch_, this, MatchKind::kZodiac, CoupleOf(man_, woman_)); }
+void MainWindow::RzToolButton22Click() { OpenToolDialog(bloodMatch_, this, MatchKind::kBlood, CoupleOf(man_, woman_)); }
 // A contact that is not set shows a box instead of opening anything.
-void TFrmIndex::RzToolButton38Click() {
+void MainWindow::RzToolButton38Click() {
   const Contacts contacts = ReadContacts();
   if (contacts.qq.isEmpty())
     services_->ShowInfo(this, NoChatMessage(contacts));
@@ -605,7 +604,7 @@ void TFrmIndex::RzToolButton38Click() {
     services_->OpenUrl(ChatUrlOf(contacts));
 }
 
-void TFrmIndex::RzToolButton39Click() {
+void MainWindow::RzToolButton39Click() {
   const QUrl url = MailUrl();
   if (url.isEmpty())
     services_->ShowInfo(this, NoMailMessage());
@@ -613,7 +612,7 @@ void TFrmIndex::RzToolButton39Click() {
     services_->OpenUrl(url);
 }
 
-void TFrmIndex::RzToolButton40Click() {
+void MainWindow::RzToolButton40Click() {
   const QUrl url = WebSiteUrl();
   if (url.isEmpty())
     services_->ShowInfo(this, NoWebSiteMessage());
