@@ -5,7 +5,7 @@
 #include <QRect>
 #include <QStringList>
 
-#include "reports/birth_row.h"
+#include "calendar/birth_row.h"
 
 class QComboBox;
 class QLabel;

@@ -10,8 +10,9 @@
 #include "app/appearance.h"
 #include "app/ui_services.h"
 #include "bazi/matching.h"
+#include "reports/match_lines.h"
 #include "refdb/refdb.h"
-#include "reports/line_sink.h"
+#include "refdb/line_sink.h"
 
 namespace hehun::ui {
 

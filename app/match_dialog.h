@@ -10,7 +10,7 @@
 #include <optional>
 
 #include "app/input_panels.h"
-#include "reports/birth_row.h"
+#include "calendar/birth_row.h"
 
 class QComboBox;
 class QLabel;

@@ -11,7 +11,7 @@
 #include "bazi/shensha.h"
 #include "calendar/lunar_calc.h"
 #include "refdb/refdb.h"
-#include "reports/line_sink.h"
+#include "refdb/line_sink.h"
 
 namespace hehun {
 

@@ -10,7 +10,7 @@
 #include <stdexcept>
 
 #include "calendar/date.h"
-#include "calendar/ganzhi.h"
+#include "refdb/ganzhi.h"
 #include "calendar/lunar_calc.h"
 #include "tools/solar_terms.h"
 
