@@ -30,46 +30,19 @@
 #include "app/appearance.h"
 #include "app/artwork.h"
 #include "app/contacts.h"
-#include "app/divination_dialogs.h"
-#include "app/calendar_viewer.h"
 #include "app/encyclopedia_page.h"
-#include "app/match_dialog.h"
-#include "app/naming_service_dialog.h"
+#include "app/function_page.h"
+#include "app/marriage_page.h"
+#include "app/personal_page.h"
 #include "app/picture_button.h"
 #include "app/report_printing.h"
-#include "app/tool_dialogs.h"
 #include "app/ui_services.h"
 #include "app/window_services.h"
 #include "app/wedding_page.h"
-#include "reports/personal_report.h"
 
 namespace hehun::ui {
 
 namespace {
-
-// Messages of the core shown through the window; `beforeShow` brings the
-// report area up to date first, so that the lines written so far are on the
-// screen while a box is open.
-class ReportMessages : public WindowMessages {
- public:
-  ReportMessages(UiServices& services, QWidget* parent, std::function<void()> beforeShow)
-      : WindowMessages(services, parent), beforeShow_(std::move(beforeShow)) {}
-  void ShowInfo(std::string_view text) override {
-    beforeShow_();
-    WindowMessages::ShowInfo(text);
-  }
-  void Notice(std::string_view text) override {
-    beforeShow_();
-    WindowMessages::Notice(text);
-  }
-  void ShowError(std::string_view text) override {
-    beforeShow_();
-    WindowMessages::ShowError(text);
-  }
-
- private:
-  std::function<void()> beforeShow_;
-};
 
 QWidget* MakePage(QTabWidget* pages, const char* objectName, const QString& caption) {
   auto* page = new QWidget;
@@ -80,13 +53,6 @@ QWidget* MakePage(QTabWidget* pages, const char* objectName, const QString& capt
   page->setPalette(pal);
   pages->addTab(page, caption);
   return page;
-}
-
-QFrame* MakeStrip(QWidget* page, const QRect& geometry) {
-  auto* strip = new QFrame(page);
-  strip->setProperty("role", QStringLiteral("strip"));
-  strip->setGeometry(geometry);
-  return strip;
 }
 
 const char kAboutText[] = R"(<div style="line-height:160%;">
@@ -198,11 +164,14 @@ void MainWindow::BuildPages() {
   tabSheet8_ = MakePage(pages_, "TabSheet8", QStringLiteral("关于我们"));
   tabSheet4_ = MakePage(pages_, "TabSheet4", QStringLiteral("结婚吉日"));
 
-  BuildMarriagePage(tabSheet1_);
-  BuildPersonalPage(tabSheet2_);
+  const auto save = [this](QPlainTextEdit* memo, const QString& name) { SaveResult(memo, name); };
+  const auto print = [this](QPlainTextEdit* memo, const QString& title) { PrintResult(memo, title); };
+  const auto today = [this] { return TodayYmd(); };
+  marriagePage_ = new MarriagePage(tabSheet1_, this, *services_, save, print, today);
+  personalPage_ = new PersonalPage(tabSheet2_, this, *services_, save, print, today);
   BuildAlmanacPage(tabSheet3_);
   new EncyclopediaPage(tabSheet10_);
-  BuildFunctionPage(tabSheet9_);
+  functionPage_ = new FunctionPage(tabSheet9_, this, *services_, [this] { return marriagePage_->Couple(); });
   BuildAboutPage(tabSheet8_);
   BuildWeddingPage(tabSheet4_);
 
@@ -212,92 +181,6 @@ void MainWindow::BuildPages() {
   saveDialog_->setFileMode(QFileDialog::AnyFile);
   saveDialog_->setNameFilter(QStringLiteral("文本文件 (*.txt)"));
   saveDialog_->setDefaultSuffix(QStringLiteral("txt"));
-}
-
-QPlainTextEdit* MainWindow::MakeResultArea(QWidget* page, const char* objectName, const QRect& geometry) {
-  auto* memo = new QPlainTextEdit(page);
-  memo->setObjectName(QString::fromLatin1(objectName));
-  memo->setReadOnly(true);
-  memo->setFont(ReportFont(13));
-  memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  memo->setGeometry(geometry);
-  return memo;
-}
-
-void MainWindow::BuildMarriagePage(QWidget* page) {
-  MakeStrip(page, QRect(4, 4, 782, 70));
-  struct RowNames {
-    const char *caption, *name, *calendar, *year, *month, *day, *hour, *minute, *blood;
-    QString title;
-    int y;
-  };
-  const RowNames rows[] = {
-      {"Panel1", "Xing", "ComDate", "SYear", "SMonth", "Sday", "Shour", "CBFen", "ComboBoxDL",
-       QStringLiteral("男方基本信息"), 11},
-      {"Panel2", "Xing3", "ComDate3", "SYear3", "SMonth3", "Sday3", "Shour3", "CBFen3", "ComboBoxXX",
-       QStringLiteral("女方基本信息"), 43},
-  };
-  for (const RowNames& r : rows) {
-    BirthRowControls& row = (r.y == rows[0].y) ? man_ : woman_;
-    const int y = r.y;
-    // The name box is wide enough for a full ten-character name; the other
-    // boxes are as narrow as their longest item allows.
-    MakeCaptionPanel(page, r.caption, r.title, QRect(10, y, 76, 24));
-    MakeLabel(page, QStringLiteral("姓名"), QRect(89, y, 25, 24));
-    row.name = MakeNameBox(page, r.name, QRect(115, y, 128, 24));
-    row.calendar = MakeCombo(page, r.calendar, QRect(246, y, 82, 24), CalendarItems(), false, 0);
-    row.year = MakeCombo(page, r.year, QRect(331, y, 54, 24), YearItems(), true, 90);
-    MakeLabel(page, QStringLiteral("年"), QRect(386, y, 13, 24));
-    row.month = MakeCombo(page, r.month, QRect(400, y, 40, 24), NumberItems(1, 12), true, 0);
-    MakeLabel(page, QStringLiteral("月"), QRect(441, y, 13, 24));
-    row.day = MakeCombo(page, r.day, QRect(455, y, 40, 24), NumberItems(1, 31), true, 0);
-    MakeLabel(page, QStringLiteral("日"), QRect(496, y, 13, 24));
-    row.hour = MakeCombo(page, r.hour, QRect(510, y, 56, 24), HourItems(), true, 0);
-    MakeLabel(page, QStringLiteral("时"), QRect(567, y, 13, 24));
-    row.minute = MakeCombo(page, r.minute, QRect(581, y, 40, 24), NumberItems(0, 59), true, 0);
-    MakeLabel(page, QStringLiteral("分 血型"), QRect(623, y, 42, 24));
-    row.blood = MakeCombo(page, r.blood, QRect(665, y, 48, 24), BloodTypeItems(), false, -1);
-  }
-
-  auto* run = MakePageButton(page, "RzBitBtn2", QStringLiteral("测算"), QRect(716, 10, 68, 32));
-  auto* save = MakePageButton(page, "RzBitBtn24", QStringLiteral("保存"), QRect(716, 46, 33, 23));
-  auto* print = MakePageButton(page, "RzBitBtn4", QStringLiteral("打印"), QRect(751, 46, 33, 23));
-  memoSuccess_ = MakeResultArea(page, "MemoSuccess", QRect(4, 80, 782, 372));
-
-  connect(run, &QPushButton::clicked, this, &MainWindow::RzBitBtn2Click);
-  connect(save, &QPushButton::clicked, this, [this] { SaveResult(memoSuccess_, QStringLiteral("八字合婚报告.txt")); });
-  connect(print, &QPushButton::clicked, this, [this] { PrintResult(memoSuccess_, QStringLiteral("八字合婚报告")); });
-}
-
-void MainWindow::BuildPersonalPage(QWidget* page) {
-  MakeStrip(page, QRect(4, 4, 782, 40));
-  const int y = 12;
-  MakeLabel(page, QStringLiteral("姓名"), QRect(14, y, 26, 24));
-  xing2_ = MakeNameBox(page, "Xing2", QRect(40, y, 128, 24));
-  nameB2_ = MakeNameBox(page, "NameB2", QRect(168, y, 2, 24));
-  nameB2_->setVisible(false);
-  sex2_ = MakeCombo(page, "CBsex2", QRect(172, y, 46, 24), {QStringLiteral("男"), QStringLiteral("女")}, false, 0);
-  calendar2_ = MakeCombo(page, "ComDate2", QRect(222, y, 58, 24), ShortCalendarItems(), false, 0);
-  year2_ = MakeCombo(page, "SYear2", QRect(284, y, 54, 24), YearItems(), true, 90);
-  MakeLabel(page, QStringLiteral("年"), QRect(339, y, 13, 24));
-  month2_ = MakeCombo(page, "SMonth2", QRect(353, y, 40, 24), NumberItems(1, 12), true, 0);
-  MakeLabel(page, QStringLiteral("月"), QRect(394, y, 13, 24));
-  day2_ = MakeCombo(page, "Sday2", QRect(408, y, 40, 24), NumberItems(1, 31), true, 0);
-  MakeLabel(page, QStringLiteral("日"), QRect(449, y, 13, 24));
-  hour2_ = MakeCombo(page, "Shour2", QRect(463, y, 56, 24), HourItems(), true, 0);
-  MakeLabel(page, QStringLiteral("时"), QRect(520, y, 13, 24));
-  minute2_ = MakeCombo(page, "CBFen2", QRect(534, y, 40, 24), NumberItems(0, 59), true, 0);
-  MakeLabel(page, QStringLiteral("分"), QRect(575, y, 13, 24));
-
-  rzButton2_ = MakePageButton(page, "RzButton2", QStringLiteral("八字分析"), QRect(592, 10, 82, 28));
-  auto* print = MakePageButton(page, "RzBitBtn7", QStringLiteral("打印"), QRect(680, 10, 50, 28));
-  auto* save = MakePageButton(page, "RzBitBtn8", QStringLiteral("保存"), QRect(734, 10, 50, 28));
-  memo1_ = MakeResultArea(page, "Memo1", QRect(4, 50, 782, 402));
-
-  connect(rzButton2_, &QPushButton::clicked, this, &MainWindow::RzButton2Click);
-  connect(save, &QPushButton::clicked, this, [this] { SaveResult(memo1_, rzButton2_->text() + QStringLiteral(".txt")); });
-  connect(print, &QPushButton::clicked, this, [this] { PrintResult(memo1_, rzButton2_->text()); });
 }
 
 void MainWindow::BuildAlmanacPage(QWidget* page) {
@@ -314,36 +197,6 @@ void MainWindow::BuildWeddingPage(QWidget* page) {
   year1_ = weddingPage_->Man().year, month1_ = weddingPage_->Man().month, day1_ = weddingPage_->Man().day;
   year2w_ = weddingPage_->Woman().year, month2w_ = weddingPage_->Woman().month, day2w_ = weddingPage_->Woman().day;
   memo2_ = weddingPage_->Memo2();
-}
-
-void MainWindow::BuildFunctionPage(QWidget* page) {
-  auto* picture = new QLabel(page);
-  picture->setObjectName(QStringLiteral("Image3"));
-  picture->setGeometry(0, 0, kFunctionPictureWidth, kFunctionPictureHeight);
-  picture->setPixmap(FunctionPagePicture());
-
-  const QColor highlight(0xa3, 0x1f, 0x22, 22);
-  for (const FunctionButtonPlace& place : kFunctionButtons) {
-    const QRect geometry(place.x, kFunctionRowY[place.row], kFunctionButtonSize, kFunctionButtonSize);
-    new PictureButton(QString::fromLatin1(place.objectName), geometry, QString::fromUtf8(place.label), highlight, page);
-  }
-  const std::pair<const char*, void (MainWindow::*)()> actions[] = {
-      {"RzToolButton36", &MainWindow::RzToolButton36Click},
-      {"RzToolButton37", &MainWindow::RzToolButton37Click},
-      {"RzToolButton20", &MainWindow::RzToolButton20Click},
-      {"RzToolButton21", &MainWindow::RzToolButton21Click},
-      {"RzToolButton22", &MainWindow::RzToolButton22Click},
-      {"RzToolButton38", &MainWindow::RzToolButton38Click},
-      {"RzToolButton39", &MainWindow::RzToolButton39Click},
-      {"RzToolButton40", &MainWindow::RzToolButton40Click},
-  };
-  for (const auto& [name, handler] : actions) {
-    auto* button = page->findChild<QToolButton*>(QString::fromLatin1(name));
-    connect(button, &QToolButton::clicked, this, handler);
-  }
-  ConnectDivinationButtons(page, this);
-  for (const char* name : {"RzToolButton19", "RzToolButton23", "RzToolButton15", "RzToolButton31"})
-    page->findChild<PictureButton*>(QString::fromLatin1(name))->SetUnavailable(QStringLiteral("暂未开放"));
 }
 
 void MainWindow::BuildAboutPage(QWidget* page) {
@@ -434,7 +287,8 @@ void MainWindow::MarkTopButtons(QWidget* page) {
   QWidget* const pagesOfButtons[] = {tabSheet1_, tabSheet2_, tabSheet2_, tabSheet4_, tabSheet3_, tabSheet10_, tabSheet9_};
   for (size_t i = 0; i < topButtons_.size() && i < std::size(pagesOfButtons); ++i) {
     bool selected = pagesOfButtons[i] == page;
-    if (selected && page == tabSheet2_) selected = (i == 2) == (rzButton2_->text() == QStringLiteral("星座分析"));
+    if (selected && page == tabSheet2_)
+      selected = (i == 2) == (personalPage_->AnalysisButton()->text() == QStringLiteral("星座分析"));
     topButtons_[i]->setSelected(selected);
   }
 }
@@ -443,16 +297,16 @@ void MainWindow::RzToolButton2Click() { ShowPage(tabSheet1_); }
 
 void MainWindow::RzToolButton1Click() {
   ShowPage(tabSheet2_);
-  rzButton2_->setText(QStringLiteral("八字分析"));
+  personalPage_->AnalysisButton()->setText(QStringLiteral("八字分析"));
   MarkTopButtons(tabSheet2_);
-  memo1_->clear();
+  personalPage_->Memo1()->clear();
 }
 
 void MainWindow::RzToolButton3Click() {
   ShowPage(tabSheet2_);
-  rzButton2_->setText(QStringLiteral("星座分析"));
+  personalPage_->AnalysisButton()->setText(QStringLiteral("星座分析"));
   MarkTopButtons(tabSheet2_);
-  memo1_->clear();
+  personalPage_->Memo1()->clear();
 }
 
 void MainWindow::RzToolButton4Click() { ShowPage(tabSheet4_); }
@@ -464,7 +318,7 @@ void MainWindow::RzToolButton7Click() { ShowPage(tabSheet10_); }
 void MainWindow::RzToolButton8Click() { ShowPage(tabSheet9_); }
 void MainWindow::RzToolButton10Click() { ShowPage(tabSheet8_); }
 
-void MainWindow::RzToolButton9Click() { RzToolButton40Click(); }
+void MainWindow::RzToolButton9Click() { functionPage_->RzToolButton40Click(); }
 
 void MainWindow::RzToolButton11Click() { setWindowState(windowState() | Qt::WindowMinimized); }
 
@@ -482,76 +336,6 @@ void MainWindow::RzToolButton12Click() {
   DeleteLockFiles();
   std::fflush(nullptr);
   std::_Exit(0);
-}
-
-// ---------------------------------------------------------------------------
-// Reports
-
-void MainWindow::ShowUserError(const std::exception& error) { services_->ShowError(this, FromUtf8(error.what())); }
-
-void MainWindow::ShowReportArea() {
-  const QString text = FromUtf8(reportArea_.Text());
-  if (memoSuccess_->toPlainText() != text) memoSuccess_->setPlainText(text);
-}
-
-void MainWindow::RzBitBtn2Click() {
-  ReportMessages messages(*services_, this, [this] { ShowReportArea(); });
-  hehun::ReportResult result;
-  try {
-    hehun::RefDb db;
-    result = hehun::RunMarriageReport(RowTexts(man_), RowTexts(woman_), reportArea_, hiddenLists_, messages, db,
-                                      TodayYmd());
-  } catch (const std::exception& error) {
-    ShowReportArea();
-    ShowUserError(error);
-    return;
-  } catch (const hehun::SilentAbort&) {
-    ShowReportArea();
-    return;
-  }
-  ShowReportArea();
-  switch (result.end) {
-    case hehun::ReportEnd::kComplete: {
-      QTextCursor top = memoSuccess_->textCursor();
-      top.movePosition(QTextCursor::Start);
-      memoSuccess_->setTextCursor(top);
-      memoSuccess_->verticalScrollBar()->setValue(0);
-      break;
-    }
-    case hehun::ReportEnd::kManRowRefused:
-      if (result.nameMissing) man_.name->setFocus();
-      break;
-    case hehun::ReportEnd::kWomanRowRefused:
-      if (result.nameMissing) woman_.name->setFocus();
-      break;
-  }
-}
-
-void MainWindow::RzButton2Click() {
-  hehun::PersonalInput input;
-  input.name = ToUtf8(xing2_->text());
-  input.secondName = ToUtf8(nameB2_->text());
-  input.sex = ToUtf8(sex2_->currentText());
-  input.calendarIndex = calendar2_->currentIndex();
-  input.year = ToUtf8(year2_->currentText());
-  input.month = ToUtf8(month2_->currentText());
-  input.day = ToUtf8(day2_->currentText());
-  input.hour = ToUtf8(hour2_->currentText());
-  input.minute = ToUtf8(minute2_->currentText());
-  const hehun::PersonalMode mode = hehun::PersonalModeOfCaption(ToUtf8(rzButton2_->text()));
-
-  WindowMessages messages(*services_, this);
-  hehun::LineList report;  // assembled off screen, shown only when complete
-  try {
-    hehun::RefDb db;
-    if (!hehun::RunPersonalReport(input, mode, report, messages, db, TodayYmd())) return;
-  } catch (const std::exception& error) {
-    ShowUserError(error);
-    return;
-  } catch (const hehun::SilentAbort&) {
-    return;
-  }
-  memo1_->setPlainText(FromUtf8(report.Text()));
 }
 
 // ---------------------------------------------------------------------------
@@ -585,39 +369,6 @@ void MainWindow::PrintResult(QPlainTextEdit* memo, const QString& title) {
   if (!services_->ChoosePrinter(this, printer)) return;
   if (PrintReport(printer, title, text) == 0)
     services_->ShowError(this, QStringLiteral("无法启动打印，请检查打印机设置。"));
-}
-
-// ---------------------------------------------------------------------------
-// Function page
-
-void MainWindow::RzToolButton36Click() { OpenToolDialog(calendarViewer_, this); }
-void MainWindow::RzToolButton37Click() { OpenToolDialog(namingService_, this); }
-void MainWindow::RzToolButton20Click() { OpenToolDialog(signMatch_, this, MatchKind::kSign, CoupleOf(man_, woman_)); }
-void MainWindow::RzToolButton21Click() { OpenToolDialog(zodiacMatch_, this, MatchKind::kZodiac, CoupleOf(man_, woman_)); }
-void MainWindow::RzToolButton22Click() { OpenToolDialog(bloodMatch_, this, MatchKind::kBlood, CoupleOf(man_, woman_)); }
-// A contact that is not set shows a box instead of opening anything.
-void MainWindow::RzToolButton38Click() {
-  const Contacts contacts = ReadContacts();
-  if (contacts.qq.isEmpty())
-    services_->ShowInfo(this, NoChatMessage(contacts));
-  else
-    services_->OpenUrl(ChatUrlOf(contacts));
-}
-
-void MainWindow::RzToolButton39Click() {
-  const QUrl url = MailUrl();
-  if (url.isEmpty())
-    services_->ShowInfo(this, NoMailMessage());
-  else
-    services_->OpenUrl(url);
-}
-
-void MainWindow::RzToolButton40Click() {
-  const QUrl url = WebSiteUrl();
-  if (url.isEmpty())
-    services_->ShowInfo(this, NoWebSiteMessage());
-  else
-    services_->OpenUrl(url);
 }
 
 }  // namespace hehun::ui

@@ -1,8 +1,8 @@
 // The windows in damaged installations and under hostile input: every page
 // and dialog either shows its result, keeps what it showed before, or shows
-// a clear message, as its feature prescribes; nothing crashes. The closing
-// sequence survives a folder where the lock files cannot be deleted, and no
-// window ever changes the reference databases.
+// a clear message, as its feature prescribes; nothing crashes; and no window
+// ever changes the reference databases. The closing sequence and the
+// calendar viewer's extreme dates are in hardening_closing_test.cpp.
 #include <sqlite3.h>
 
 #include <QApplication>
@@ -32,94 +32,12 @@
 #include "app/nickname_dialog.h"
 #include "app/number_dialog.h"
 #include "app/ui_services.h"
+#include "hardening_fixture.h"
 #include "refdb/refdb.h"
 
 using namespace hehun::ui;
-namespace fs = std::filesystem;
 
 namespace {
-
-const QDate kToday(2024, 3, 5);
-
-class FakeServices : public UiServices {
- public:
-  void ShowInfo(QWidget*, const QString& text) override { infos << text; }
-  void Notice(QWidget*, const QString& text) override { notices << text; }
-  void ShowError(QWidget*, const QString& text) override { errors << text; }
-  QString ChooseSaveFile(QFileDialog*) override { return {}; }
-  bool ChoosePrinter(QWidget*, QPrinter&) override { return false; }
-  void OpenUrl(const QUrl&) override {}
-  void Clear() { infos.clear(), notices.clear(), errors.clear(); }
-  QStringList infos, notices, errors;
-};
-
-template <class W>
-W* Find(QWidget& window, const QString& name) {
-  W* w = window.findChild<W*>(name);
-  if (w == nullptr) qFatal("no control %s", qPrintable(name));
-  return w;
-}
-
-void Click(QWidget& w, const char* name) { Find<QAbstractButton>(w, QString::fromLatin1(name))->click(); }
-void SetText(QWidget& w, const char* name, const QString& text) {
-  if (auto* edit = w.findChild<QLineEdit*>(QString::fromLatin1(name)); edit && !qobject_cast<QComboBox*>(edit->parent()))
-    edit->setText(text);
-  else
-    Find<QComboBox>(w, QString::fromLatin1(name))->setCurrentText(text);
-}
-void SetIndex(QWidget& w, const char* name, int index) { Find<QComboBox>(w, QString::fromLatin1(name))->setCurrentIndex(index); }
-QString Memo(QWidget& w, const char* name) { return Find<QPlainTextEdit>(w, QString::fromLatin1(name))->toPlainText(); }
-
-// Points the core at a data folder for as long as the object lives.
-struct DataDir {
-  explicit DataDir(const QString& dir) { hehun::SetDataDirOverride(dir.toStdString()); }
-  ~DataDir() { hehun::SetDataDirOverride({}); }
-};
-
-// A copy of the data beside the program, to be damaged.
-struct DataCopy {
-  QTemporaryDir dir;
-  DataCopy() {
-    const fs::path bin = QCoreApplication::applicationDirPath().toStdString();
-    const fs::path to = dir.path().toStdString();
-    for (const char* db : {"BookFile.dll", "Tgcode.dll"}) fs::copy_file(bin / db, to / db);
-    fs::copy(bin / "shensha", to / "shensha", fs::copy_options::recursive);
-  }
-  fs::path Path(const char* name) const { return fs::path(dir.path().toStdString()) / name; }
-  void Damage(const QString& how) {
-    const QStringList parts = how.split(QLatin1Char(' '));
-    const QByteArray file = parts[0].toUtf8();
-    const QString what = parts[1];
-    if (what == QLatin1String("missing")) {
-      fs::remove_all(Path(file.constData()));
-    } else if (what == QLatin1String("empty")) {
-      fs::resize_file(Path(file.constData()), 0);
-    } else if (what == QLatin1String("garbage")) {
-      QFile f(QString::fromStdString(Path(file.constData()).string()));
-      if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) qFatal("cannot damage");
-      f.write(QByteArray(3000, 'x'));
-    } else if (what == QLatin1String("without")) {
-      sqlite3* db = nullptr;
-      const std::string path = Path(file.constData()).string();
-      sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
-      const std::string sql = "DROP TABLE " + parts[2].toStdString();
-      if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) qFatal("cannot drop");
-      sqlite3_close(db);
-    }
-  }
-  // Every file with its checksum.
-  std::map<QString, QByteArray> Fingerprint() const {
-    std::map<QString, QByteArray> prints;
-    QDirIterator it(dir.path(), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-      const QString path = it.next();
-      QFile f(path);
-      prints[path] = f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256)
-                                                 : QByteArray("folder");
-    }
-    return prints;
-  }
-};
 
 // One feature of the windows: `run` performs it with input 0 or 1 and
 // returns what the user then sees.
@@ -266,9 +184,6 @@ class HardeningTest : public QObject {
   void damagedInstallation();
   void hostileInput_data();
   void hostileInput();
-  void calendarViewerFarOutsideItsYears();
-  void lockFilesThatCannotBeDeleted_data();
-  void lockFilesThatCannotBeDeleted();
   void windowsNeverWriteTheDatabases();
 };
 
@@ -537,86 +452,6 @@ void HardeningTest::hostileInput() {
   delete dialog;
 }
 
-void HardeningTest::calendarViewerFarOutsideItsYears() {
-  // Today's date outside the viewer's years: the viewer still opens, shows
-  // a month of its range and can be paged to both ends.
-  for (const QDate today : {QDate(1800, 1, 1), QDate(2200, 7, 31), QDate(9999, 12, 31), QDate(1901, 1, 1),
-                            QDate(2050, 12, 31)}) {
-    CalendarViewer d(nullptr, today);
-    d.show();
-    auto* year = Find<QSpinBox>(d, QStringLiteral("UpDown1"));
-    auto* month = Find<QSpinBox>(d, QStringLiteral("UpDown2"));
-    for (int y : {year->minimum(), year->maximum(), -5, 100000})
-      for (int m : {1, 2, 12, 13, 0}) {
-        year->setValue(y);
-        month->setValue(m);
-        QVERIFY(year->value() >= year->minimum() && year->value() <= year->maximum());
-      }
-    QVERIFY(!Find<QLabel>(d, QStringLiteral("DayNumber15"))->text().isEmpty());
-  }
-}
-
-// ---------------------------------------------------------------------------
-// The closing sequence with lock files that cannot be deleted
-
-namespace {
-int RunCloseChild() {
-  FakeServices fake;
-  MainWindow w(&fake, kToday);
-  w.SetLockFileDir(qEnvironmentVariable("HEHUN_UI_LOCK_DIR"));
-  w.show();
-  Click(w, "RzToolButton12");
-  return 3;  // not reached: the closing sequence ends the process
-}
-}  // namespace
-
-void HardeningTest::lockFilesThatCannotBeDeleted_data() {
-  QTest::addColumn<QString>("kind");
-  QTest::newRow("folder missing") << "missing";
-  QTest::newRow("folder is a file") << "file";
-  QTest::newRow("lock files are folders with content") << "folders";
-  QTest::newRow("read-only folder") << "readonly";
-}
-
-void HardeningTest::lockFilesThatCannotBeDeleted() {
-  QFETCH(QString, kind);
-  QTemporaryDir dir;
-  QString lockDir = dir.filePath(QStringLiteral("app"));
-  if (kind == QLatin1String("file")) {
-    QFile f(dir.filePath(QStringLiteral("plain")));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    lockDir = f.fileName();
-  } else if (kind != QLatin1String("missing")) {
-    QDir().mkpath(lockDir);
-    for (const char* lock : {"BookFile.ldb", "Tgcode.ldb"}) {
-      const QString path = QDir(lockDir).filePath(QString::fromLatin1(lock));
-      if (kind == QLatin1String("folders")) {
-        QDir().mkpath(path);
-        QFile inner(path + QStringLiteral("/held"));
-        QVERIFY(inner.open(QIODevice::WriteOnly));
-      } else {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-      }
-    }
-    if (kind == QLatin1String("readonly"))
-      QFile::setPermissions(lockDir, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-  }
-  QProcess child;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("HEHUN_UI_TEST_CHILD"), QStringLiteral("close"));
-  env.insert(QStringLiteral("HEHUN_UI_LOCK_DIR"), lockDir);
-  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-  child.setProcessEnvironment(env);
-  child.start(QCoreApplication::applicationFilePath(), {});
-  QVERIFY(child.waitForFinished(30000));
-  QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-  QCOMPARE(child.exitCode(), 0);
-  QCOMPARE(child.readAllStandardError().contains("QFile"), false);
-  if (kind == QLatin1String("folders")) QVERIFY(QFileInfo(QDir(lockDir).filePath("BookFile.ldb")).isDir());
-  QFile::setPermissions(lockDir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-}
-
 // ---------------------------------------------------------------------------
 
 void HardeningTest::windowsNeverWriteTheDatabases() {
@@ -639,7 +474,6 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(hehun::ui::AppTitle());
   hehun::ui::ApplyAppearance(app);
-  if (qEnvironmentVariable("HEHUN_UI_TEST_CHILD") == QLatin1String("close")) return RunCloseChild();
   HardeningTest test;
   return QTest::qExec(&test, argc, argv);
 }
