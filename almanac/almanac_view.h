@@ -6,7 +6,7 @@
 
 #include "refdb/messages.h"
 #include "refdb/refdb.h"
-#include "reports/line_sink.h"
+#include "refdb/line_sink.h"
 
 namespace hehun {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "calendar/ganzhi.h"
+#include "refdb/ganzhi.h"
 #include "calendar/lunar_calc.h"
 #include "refdb/text.h"
 

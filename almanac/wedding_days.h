@@ -11,8 +11,8 @@
 #include "calendar/date.h"
 #include "refdb/messages.h"
 #include "refdb/refdb.h"
-#include "reports/birth_row.h"
-#include "reports/line_sink.h"
+#include "calendar/birth_row.h"
+#include "refdb/line_sink.h"
 
 namespace hehun {
 

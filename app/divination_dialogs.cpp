@@ -8,7 +8,11 @@
 #include <QToolButton>
 
 #include "app/appearance.h"
+#include "app/conception_table_window.h"
 #include "app/divination_dialogs.h"
+#include "app/nickname_dialog.h"
+#include "app/number_dialog.h"
+#include "app/omen_window.h"
 #include "app/tool_dialogs.h"
 #include "app/ui_services.h"
 #include "divination/omens.h"
@@ -18,11 +22,11 @@ namespace hehun::ui {
 namespace {
 
 // The current instance of each dialog, replaced at every opening.
-QPointer<TFrm_SJcs> g_frmSjcs;
-QPointer<TFrmQQhm> g_frmQqhm;
-QPointer<TFrm_onther> g_frmOnther;
-QPointer<TFrmWangming> g_frmWangming;
-QPointer<TFrm_NanNv> g_frmNanNv;
+QPointer<NumberDialog> g_mobileDialog;
+QPointer<NumberDialog> g_qqDialog;
+QPointer<NumberDialog> g_anyNumberDialog;
+QPointer<NicknameDialog> g_nicknameDialog;
+QPointer<ConceptionTableWindow> g_conceptionTable;
 
 // The omen buttons and the page each opens.
 constexpr std::pair<const char*, int> kOmenButtons[] = {
@@ -42,11 +46,11 @@ void ConnectDivinationButtons(QWidget* page, QWidget* owner) {
     const QString title = FromUtf8(hehun::OmenTitle(index));
     OnClick(page, name, owner, [=, omen = index] { ShowOmenPage(title, omen, owner); });
   }
-  OnClick(page, "RzToolButton32", owner, [=] { OpenToolDialog(g_frmSjcs, owner); });
-  OnClick(page, "RzToolButton33", owner, [=] { OpenToolDialog(g_frmQqhm, owner); });
-  OnClick(page, "RzToolButton34", owner, [=] { OpenToolDialog(g_frmOnther, owner); });
-  OnClick(page, "RzToolButton35", owner, [=] { OpenToolDialog(g_frmWangming, owner); });
-  OnClick(page, "RzToolButton13", owner, [=] { OpenToolDialog(g_frmNanNv, owner); });
+  OnClick(page, "RzToolButton32", owner, [=] { OpenToolDialog(g_mobileDialog, owner, hehun::NumberKind::kMobile); });
+  OnClick(page, "RzToolButton33", owner, [=] { OpenToolDialog(g_qqDialog, owner, hehun::NumberKind::kQq); });
+  OnClick(page, "RzToolButton34", owner, [=] { OpenToolDialog(g_anyNumberDialog, owner, hehun::NumberKind::kAny); });
+  OnClick(page, "RzToolButton35", owner, [=] { OpenToolDialog(g_nicknameDialog, owner); });
+  OnClick(page, "RzToolButton13", owner, [=] { OpenToolDialog(g_conceptionTable, owner); });
 }
 
 QString DialogStyleSheet() {

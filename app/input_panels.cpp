@@ -1,11 +1,14 @@
 #include "app/input_panels.h"
 
 #include <QComboBox>
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSignalBlocker>
 
+#include "app/appearance.h"
 #include "app/ui_services.h"
 #include "refdb/gbk.h"
 
@@ -105,6 +108,24 @@ hehun::BirthRowTexts RowTexts(const BirthRowControls& row) {
   texts.hour = ToUtf8(row.hour->currentText());
   texts.minute = ToUtf8(row.minute->currentText());
   return texts;
+}
+
+QFrame* MakeStrip(QWidget* page, const QRect& geometry) {
+  auto* strip = new QFrame(page);
+  strip->setProperty("role", QStringLiteral("strip"));
+  strip->setGeometry(geometry);
+  return strip;
+}
+
+QPlainTextEdit* MakeResultArea(QWidget* page, const char* objectName, const QRect& geometry) {
+  auto* memo = new QPlainTextEdit(page);
+  memo->setObjectName(QString::fromLatin1(objectName));
+  memo->setReadOnly(true);
+  memo->setFont(ReportFont(13));
+  memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memo->setGeometry(geometry);
+  return memo;
 }
 
 }  // namespace hehun::ui

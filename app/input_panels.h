@@ -1,16 +1,19 @@
-// Building blocks of the birth-data panels: the item lists, the editable
-// combo boxes, the name boxes limited in GBK bytes, and the captions.
+// Building blocks of the pages: the item lists, the editable combo boxes,
+// the name boxes limited in GBK bytes, the captions, the input strips and
+// the report areas.
 #pragma once
 
 #include <QRect>
 #include <QStringList>
 
-#include "reports/birth_row.h"
+#include "calendar/birth_row.h"
 
 class QComboBox;
+class QFrame;
 class QLabel;
 class QPushButton;
 class QLineEdit;
+class QPlainTextEdit;
 class QWidget;
 
 namespace hehun::ui {
@@ -37,6 +40,10 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry);
 QPushButton* MakePageButton(QWidget* parent, const char* objectName, const QString& caption, const QRect& geometry);
 // The coloured caption panel at the head of a row.
 QLabel* MakeCaptionPanel(QWidget* parent, const char* objectName, const QString& text, const QRect& geometry);
+// The shaded strip behind a page's input controls.
+QFrame* MakeStrip(QWidget* page, const QRect& geometry);
+// A read-only report area in the report font, wrapped to its width.
+QPlainTextEdit* MakeResultArea(QWidget* page, const char* objectName, const QRect& geometry);
 
 // The controls of one birth-data row of the page 合婚.
 struct BirthRowControls {

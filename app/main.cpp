@@ -2,7 +2,7 @@
 #include <QApplication>
 
 #include "app/appearance.h"
-#include "app/frm_index.h"
+#include "app/main_window.h"
 #include "app/translations.h"
 #include "app/program_icon.h"
 #include "app/ui_services.h"
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
   QApplication::setDesktopFileName(hehun::ui::DesktopName());
   QApplication::setWindowIcon(hehun::ui::ProgramIcon());
   hehun::ui::ApplyAppearance(app);
-  auto* window = new hehun::ui::TFrmIndex;
+  auto* window = new hehun::ui::MainWindow;
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->show();
   return app.exec();

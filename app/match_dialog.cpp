@@ -9,8 +9,10 @@
 
 #include "app/appearance.h"
 #include "app/ui_services.h"
+#include "bazi/matching.h"
+#include "reports/match_lines.h"
 #include "refdb/refdb.h"
-#include "reports/line_sink.h"
+#include "refdb/line_sink.h"
 
 namespace hehun::ui {
 
@@ -41,7 +43,54 @@ QString LineHtml(const QString& line, bool first) {
                                           : body.toHtmlEscaped());
 }
 
+std::optional<int> BloodOf(const QString& text) {
+  const int i = hehun::BloodTypeIndex(ToUtf8(text));
+  if (i < 0) return std::nullopt;
+  return i;
+}
+
+QStringList ItemsOf(auto names) {
+  QStringList items;
+  for (auto name : names) items << FromUtf8(name);
+  return items;
+}
+
 }  // namespace
+
+MatchDialog::KindTexts MatchDialog::TextsOf(MatchKind kind) {
+  switch (kind) {
+    case MatchKind::kZodiac:
+      return {"TFrmSxpd", QStringLiteral("生肖配对"),
+              QStringLiteral("按传统的六合、三合、冲、害、刑、破之说，看两人属相是否相宜。"), QStringLiteral("生肖"),
+              ItemsOf(hehun::kZodiacAnimals), hehun::WriteZodiacMatch};
+    case MatchKind::kSign:
+      return {"TFrmXzpd", QStringLiteral("星座配对"), QStringLiteral("由两个星座的元素、宫位和相位，看两人是否投缘。"),
+              QStringLiteral("星座"), ItemsOf(hehun::kStarSigns), hehun::WriteSignMatch};
+    case MatchKind::kBlood:
+      break;
+  }
+  return {"TFrmXxpd",
+          QStringLiteral("血型配对"),
+          QStringLiteral("依流行的血型性格之说，看两人的性情是否合拍。"),
+          QStringLiteral("血型"),
+          {QStringLiteral("A型"), QStringLiteral("B型"), QStringLiteral("O型"), QStringLiteral("AB型")},
+          hehun::WriteBloodMatch};
+}
+
+MatchDialog::MatchDialog(QWidget* parent, MatchKind kind, const CoupleEntries& defaults)
+    : MatchDialog(parent, TextsOf(kind)) {
+  switch (kind) {
+    case MatchKind::kZodiac:
+      SetChoices(hehun::AnimalOfRow(defaults.man), hehun::AnimalOfRow(defaults.woman));
+      break;
+    case MatchKind::kSign:
+      SetChoices(hehun::SignOfRow(defaults.man), hehun::SignOfRow(defaults.woman));
+      break;
+    case MatchKind::kBlood:
+      SetChoices(BloodOf(defaults.manBlood), BloodOf(defaults.womanBlood));
+      break;
+  }
+}
 
 CoupleEntries CoupleOf(const BirthRowControls& man, const BirthRowControls& woman) {
   CoupleEntries c;
@@ -52,10 +101,12 @@ CoupleEntries CoupleOf(const BirthRowControls& man, const BirthRowControls& woma
   return c;
 }
 
-MatchDialog::MatchDialog(QWidget* parent, const char* objectName, const QString& title, const QString& intro,
-                         const QString& itemKind, const QStringList& items, Writer write)
-    : QDialog(parent), write_(write), itemKind_(itemKind) {
-  setObjectName(QString::fromLatin1(objectName));
+MatchDialog::MatchDialog(QWidget* parent, const KindTexts& texts)
+    : QDialog(parent), write_(texts.write), itemKind_(texts.itemKind) {
+  const QString& title = texts.title;
+  const QStringList& items = texts.items;
+  const QString& itemKind = texts.itemKind;
+  setObjectName(QString::fromLatin1(texts.objectName));
   setWindowTitle(title);
   setFixedSize(560, 560);
   setFont(UiFont(12));
@@ -67,7 +118,7 @@ MatchDialog::MatchDialog(QWidget* parent, const char* objectName, const QString&
   heading->setStyleSheet(QStringLiteral("color:#a31f22;"));
   heading->setAlignment(Qt::AlignCenter);
 
-  auto* introLabel = new QLabel(intro, this);
+  auto* introLabel = new QLabel(texts.intro, this);
   introLabel->setObjectName(QStringLiteral("LabelIntro"));
   introLabel->setProperty("role", QStringLiteral("note"));
   introLabel->setWordWrap(true);

@@ -1,4 +1,4 @@
-// The arrangement and the calculation shared by the three number dialogs.
+// The number dialog in its three kinds: the arrangement and the calculation.
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -7,10 +7,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "app/appearance.h"
 #include "app/divination_dialogs.h"
+#include "app/number_dialog.h"
 #include "app/ui_services.h"
 #include "app/window_services.h"
 #include "divination/number_divination.h"
@@ -27,12 +29,23 @@ QLabel* ResultLabel(QWidget* parent, const char* name) {
   return label;
 }
 
+const char* ObjectNameOf(hehun::NumberKind kind) {
+  switch (kind) {
+    case hehun::NumberKind::kMobile:
+      return "TFrm_SJcs";
+    case hehun::NumberKind::kQq:
+      return "TFrmQQhm";
+    case hehun::NumberKind::kAny:
+      break;
+  }
+  return "TFrm_onther";
+}
+
 }  // namespace
 
-NumberDialog::NumberDialog(hehun::NumberKind kind, const char* objectName, QWidget* parent)
-    : QDialog(parent), kind_(kind) {
+NumberDialog::NumberDialog(QWidget* parent, hehun::NumberKind kind) : QDialog(parent), kind_(kind) {
   const hehun::NumberKindTexts& texts = hehun::TextsOf(kind);
-  setObjectName(QString::fromLatin1(objectName));
+  setObjectName(QString::fromLatin1(ObjectNameOf(kind)));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(FromUtf8(texts.windowCaption));
   setFont(UiFont(13));
@@ -125,6 +138,12 @@ void NumberDialog::RzBitBtn1Click() {
   } catch (const hehun::SilentAbort&) {
     // The fortune table could not be read: the results stay as they were.
   }
+}
+
+void NumberDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (kind_ == hehun::NumberKind::kMobile && !event->spontaneous() && !edtmun_->text().trimmed().isEmpty())
+    RzBitBtn1Click();
 }
 
 bool NumberDialog::edtmunKeyPress(QChar key) {

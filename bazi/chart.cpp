@@ -8,7 +8,7 @@
 
 #include "bazi/personality.h"
 #include "calendar/date.h"
-#include "calendar/ganzhi.h"
+#include "refdb/ganzhi.h"
 #include "calendar/lunar_calc.h"
 #include "refdb/lookups.h"
 #include "refdb/text.h"

@@ -1,6 +1,6 @@
 #include "bazi/life_palace.h"
 
-#include "calendar/ganzhi.h"
+#include "refdb/ganzhi.h"
 #include "refdb/text.h"
 
 namespace hehun {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "calendar/ganzhi.h"
+#include "refdb/ganzhi.h"
 
 namespace hehun {
 

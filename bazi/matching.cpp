@@ -13,7 +13,6 @@ namespace hehun {
 
 namespace {
 
-std::string Name(Element e) { return std::string(kElementNames[static_cast<int>(e)]); }
 std::string Branch(int b) { return std::string(kCalendarBranches[b]); }
 std::string Animal(int b) { return std::string(kZodiacAnimals[b]); }
 
@@ -22,7 +21,7 @@ std::string Animal(int b) { return std::string(kZodiacAnimals[b]); }
 std::string ThreeHarmonyText(int b) {
   const int start = Mod(8 - 3 * (b % 4), 12);
   return Branch(start) + Branch((start + 4) % 12) + Branch((start + 8) % 12) + "三合" +
-         Name(kBranchElements[(start + 4) % 12]) + "局";
+         ElementName(kBranchElements[(start + 4) % 12]) + "局";
 }
 
 std::string PunishmentText(int a, int b) {
@@ -50,18 +49,14 @@ std::string XiaoWuHunVerse(int a, int b) {
   return {};
 }
 
-std::string Reading(RefDb& db, const char* sql, const std::string& a, const std::string& b, const char* column) {
-  return db.First(Unguarded{}, RefFile::kBookFile, sql, {a, b}).Text(column);
-}
-
 }  // namespace
 
 ElementRelation ElementRelationOf(Element a, Element b) {
-  if (a == b) return {ElementBond::kSame, "同为" + Name(a)};
-  if (Generates(a) == b) return {ElementBond::kGenerating, Name(a) + "生" + Name(b)};
-  if (Generates(b) == a) return {ElementBond::kGenerating, Name(b) + "生" + Name(a)};
-  if (Controls(a) == b) return {ElementBond::kControlling, Name(a) + "克" + Name(b)};
-  return {ElementBond::kControlling, Name(b) + "克" + Name(a)};
+  if (a == b) return {ElementBond::kSame, "同为" + ElementName(a)};
+  if (Generates(a) == b) return {ElementBond::kGenerating, ElementName(a) + "生" + ElementName(b)};
+  if (Generates(b) == a) return {ElementBond::kGenerating, ElementName(b) + "生" + ElementName(a)};
+  if (Controls(a) == b) return {ElementBond::kControlling, ElementName(a) + "克" + ElementName(b)};
+  return {ElementBond::kControlling, ElementName(b) + "克" + ElementName(a)};
 }
 
 std::string ZodiacGrade(std::string_view relation) {
@@ -135,66 +130,6 @@ int BloodTypeIndex(std::string_view text) {
   if (t.size() >= 3 && t.compare(t.size() - 3, 3, "型") == 0) t.resize(t.size() - 3);
   std::transform(t.begin(), t.end(), t.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   return IndexOf(kBloodTypes, t);
-}
-
-void WriteZodiacMatch(LineSink& out, RefDb& db, int a, int b) {
-  const ZodiacMatch m = MatchZodiac(a, b);
-  const std::string x = Animal(m.first), y = Animal(m.second);
-  out.Add("生肖配对：属" + x + " 与 属" + y);
-  out.Add("属相关系：" + (m.relation == "无" ? std::string("无合无冲") : m.relation) + "（" + m.detail + "）");
-  if (!m.others.empty()) {
-    std::string others;
-    for (const auto& o : m.others) others += (others.empty() ? "" : "、") + o;
-    out.Add("兼有关系：" + others);
-  }
-  out.Add("配对等级：" + m.grade);
-  const char* bond = m.elements.bond == ElementBond::kSame         ? "五行比和"
-                     : m.elements.bond == ElementBond::kGenerating ? "五行相生"
-                                                                   : "五行相克";
-  if (m.first == m.second)
-    out.Add("生肖五行：两人同属" + x + "，" + m.elements.text + "，" + bond);
-  else
-    out.Add("生肖五行：" + x + "属" + Name(kBranchElements[m.first]) + "，" + y + "属" +
-            Name(kBranchElements[m.second]) + "，" + m.elements.text + "，" + bond);
-  if (!m.verse.empty()) out.Add("小五婚：歌诀有“" + m.verse + "”之句，民间以此配为忌");
-  out.Add("配对解读：" + Reading(db, "SELECT reading FROM sxpd WHERE a = ? AND b = ? ORDER BY rowid LIMIT 1", x, y,
-                                  "reading"));
-}
-
-void WriteSignMatch(LineSink& out, RefDb& db, int a, int b) {
-  const SignMatch m = MatchSigns(a, b);
-  const std::string x(kStarSigns[m.first]), y(kStarSigns[m.second]);
-  out.Add("星座配对：" + x + " 与 " + y);
-  for (int s : {m.first, m.second})
-    out.Add(std::string(kStarSigns[s]) + "：" + std::string(kSignElements[s % 4]) + "星座，" +
-            std::string(kSignModalities[s % 3]));
-  const std::string ex(kSignElements[m.first % 4]), ey(kSignElements[m.second % 4]);
-  if (ex == ey)
-    out.Add("元素关系：同为" + ex + "，气质相通");
-  else if (m.first % 2 == m.second % 2)
-    out.Add("元素关系：" + ex + "与" + ey + "相容，彼此助长");
-  else
-    out.Add("元素关系：" + ex + "与" + ey + "相异，需要磨合");
-  const std::string mx(kSignModalities[m.first % 3]), my(kSignModalities[m.second % 3]);
-  if (mx == my)
-    out.Add("宫位关系：同为" + mx + "，步调一致，也容易互不相让");
-  else
-    out.Add("宫位关系：" + mx + "与" + my + "，做事节奏不同，可以互补");
-  out.Add("星座相位：" + m.aspectName + "，相距" + std::to_string(m.degrees) + "度");
-  out.Add("配对指数：" + std::to_string(m.score) + "分（满分100分）");
-  out.Add("配对解读：" + Reading(db, "SELECT reading FROM xzpd WHERE a = ? AND b = ? ORDER BY rowid LIMIT 1", x, y,
-                                  "reading"));
-}
-
-void WriteBloodMatch(LineSink& out, RefDb& db, int a, int b) {
-  if (a > b) std::swap(a, b);
-  const std::string x(kBloodTypes[a]), y(kBloodTypes[b]);
-  const Row row = db.First(Unguarded{}, RefFile::kBookFile,
-                           "SELECT verdict, reading FROM xxpd WHERE a = ? AND b = ? ORDER BY rowid LIMIT 1", {x, y});
-  out.Add("血型配对：" + x + "型 与 " + y + "型");
-  out.Add("配对结论：" + row.Text("verdict"));
-  out.Add("配对解读：" + row.Text("reading"));
-  out.Add("说明：血型配对是流行的民间说法，并无科学依据，仅供娱乐参考。");
 }
 
 std::optional<DateValue> BirthDateOfRow(const BirthRowTexts& texts) {

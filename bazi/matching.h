@@ -3,6 +3,7 @@
 // (relations, aspects, scores) are computed here; the readings for every
 // pair are authored texts in BookFile.dll. A pair and its reverse give the
 // same result: every result is written for the pair in its canonical order.
+// The lines the dialogs and the command line show are in reports/match_lines.h.
 #pragma once
 
 #include <array>
@@ -11,11 +12,9 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/birth_row.h"
 #include "calendar/date.h"
-#include "calendar/ganzhi.h"
-#include "refdb/refdb.h"
-#include "reports/birth_row.h"
-#include "reports/line_sink.h"
+#include "refdb/ganzhi.h"
 
 namespace hehun {
 
@@ -80,15 +79,6 @@ int SignIndex(std::string_view sign);
 inline constexpr std::array<std::string_view, 4> kBloodTypes = {"A", "B", "O", "AB"};
 // "A", "B", "O", "AB", also with "型" after it; -1 otherwise.
 int BloodTypeIndex(std::string_view text);
-
-// ---------------------------------------------------------------------------
-// The results as the dialogs show them and the command line prints them.
-// The reading comes from BookFile.dll (unguarded: a database that cannot be
-// read stops the action with its error).
-
-void WriteZodiacMatch(LineSink& out, RefDb& db, int a, int b);
-void WriteSignMatch(LineSink& out, RefDb& db, int a, int b);
-void WriteBloodMatch(LineSink& out, RefDb& db, int a, int b);
 
 // ---------------------------------------------------------------------------
 // Defaults from a birth row of the page 合婚: the Gregorian birth date when

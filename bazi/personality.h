@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "bazi/chart.h"
-#include "reports/line_sink.h"
+#include "refdb/line_sink.h"
 
 namespace hehun {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <sstream>
 
-#include "calendar/ganzhi.h"
+#include "refdb/ganzhi.h"
 #include "refdb/gbk.h"
 #include "refdb/messages.h"
 #include "refdb/refdb.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "calendar/ganzhi.h"
+#include "refdb/ganzhi.h"
 
 namespace hehun {
 

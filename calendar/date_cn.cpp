@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <iterator>
 
-#include "calendar/ganzhi.h"
+#include "refdb/ganzhi.h"
 
 namespace hehun {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <iterator>
 
-#include "calendar/ganzhi.h"
+#include "refdb/ganzhi.h"
 
 namespace hehun {
 

@@ -7,7 +7,7 @@
 #include <ostream>
 
 #include "bazi/placed_chart.h"
-#include "calendar/ganzhi.h"
+#include "refdb/ganzhi.h"
 #include "calendar/lunar_calc.h"
 #include "cli/place_command.h"
 #include "cli/stderr_messages.h"

@@ -10,7 +10,7 @@
 
 #include "bazi/chart.h"
 #include "calendar/date.h"
-#include "calendar/ganzhi.h"
+#include "refdb/ganzhi.h"
 #include "calendar/lunar_calc.h"
 #include "cli/almanac_commands.h"
 #include "cli/arg_text.h"

@@ -4,7 +4,8 @@
 #include <ostream>
 
 #include "bazi/matching.h"
-#include "calendar/ganzhi.h"
+#include "reports/match_lines.h"
+#include "refdb/ganzhi.h"
 #include "refdb/refdb.h"
 
 namespace hehun::cli {

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <set>
 
-#include "calendar/ganzhi.h"
+#include "refdb/ganzhi.h"
 #include "calendar/lunar_calc.h"
 #include "cli/stderr_messages.h"
 #include "records/archive.h"

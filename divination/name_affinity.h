@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "refdb/messages.h"
-#include "reports/line_sink.h"
+#include "refdb/line_sink.h"
 
 namespace hehun {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "refdb/messages.h"
-#include "reports/line_sink.h"
+#include "refdb/line_sink.h"
 
 namespace hehun {
 

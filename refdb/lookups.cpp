@@ -3,7 +3,7 @@
 #include <array>
 #include <unordered_map>
 
-#include "calendar/ganzhi.h"
+#include "refdb/ganzhi.h"
 #include "refdb/text.h"
 
 namespace hehun {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "bazi/placed_chart.h"
-#include "reports/line_sink.h"
+#include "refdb/line_sink.h"
 
 namespace hehun {
 

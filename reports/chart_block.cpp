@@ -4,7 +4,7 @@
 
 #include "bazi/bone_weight.h"
 #include "bazi/life_palace.h"
-#include "calendar/ganzhi.h"
+#include "refdb/ganzhi.h"
 #include "refdb/lookups.h"
 #include "refdb/text.h"
 

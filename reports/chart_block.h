@@ -11,8 +11,8 @@
 #include "bazi/shensha.h"
 #include "calendar/lunar_calc.h"
 #include "refdb/refdb.h"
+#include "refdb/line_sink.h"
 #include "reports/birth_place_lines.h"
-#include "reports/line_sink.h"
 
 namespace hehun {
 

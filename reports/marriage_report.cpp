@@ -9,7 +9,7 @@
 #include "bazi/shensha.h"
 #include "bazi/star_sign.h"
 #include "bazi/zodiac.h"
-#include "calendar/ganzhi.h"
+#include "refdb/ganzhi.h"
 #include "refdb/text.h"
 #include "reports/chart_block.h"
 

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "reports/birth_row.h"
-#include "reports/line_sink.h"
+#include "calendar/birth_row.h"
+#include "refdb/line_sink.h"
 #include "refdb/messages.h"
 #include "refdb/refdb.h"
 

@@ -7,7 +7,7 @@
 #include "calendar/lunar_calc.h"
 #include "refdb/gbk.h"
 #include "refdb/text.h"
-#include "reports/birth_row.h"
+#include "calendar/birth_row.h"
 #include "reports/chart_block.h"
 
 namespace hehun {

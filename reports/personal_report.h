@@ -7,7 +7,7 @@
 #include "calendar/date.h"
 #include "refdb/messages.h"
 #include "refdb/refdb.h"
-#include "reports/line_sink.h"
+#include "refdb/line_sink.h"
 
 namespace hehun {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "calendar/ganzhi.h"
+#include "refdb/ganzhi.h"
 #include "tools/solar_terms.h"
 
 namespace hehun::tools {

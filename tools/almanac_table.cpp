@@ -10,10 +10,11 @@
 #include <stdexcept>
 
 #include "calendar/date.h"
-#include "calendar/ganzhi.h"
+#include "refdb/ganzhi.h"
 #include "calendar/lunar_calc.h"
 #include "tools/almanac_months.h"
 #include "tools/almanac_spirits.h"
+#include "tools/almanac_rule_text.h"
 #include "tools/solar_terms.h"
 
 namespace fs = std::filesystem;
@@ -21,73 +22,6 @@ namespace fs = std::filesystem;
 namespace hehun::tools {
 
 namespace {
-
-// The characters of a UTF-8 text, one string each.
-std::vector<std::string> Chars(const std::string& text) {
-  std::vector<std::string> out;
-  for (size_t i = 0; i < text.size();) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    const size_t n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-    out.push_back(text.substr(i, n));
-    i += n;
-  }
-  return out;
-}
-
-std::vector<std::string> Split(const std::string& text, char sep) {
-  std::vector<std::string> out;
-  size_t start = 0;
-  while (true) {
-    const size_t at = text.find(sep, start);
-    out.push_back(text.substr(start, at == std::string::npos ? std::string::npos : at - start));
-    if (at == std::string::npos) break;
-    start = at + 1;
-  }
-  return out;
-}
-
-int StemIndex(const std::string& s) { return IndexOf(kCalendarStems, s); }
-int BranchIndex(const std::string& s) { return IndexOf(kCalendarBranches, s); }
-
-int PillarIndex(const std::string& pillar) {
-  const auto c = Chars(pillar);
-  Require(c.size() == 2, "not a pillar: " + pillar);
-  const int s = StemIndex(c[0]), b = BranchIndex(c[1]);
-  Require(s >= 0 && b >= 0 && s % 2 == b % 2, "not a pillar: " + pillar);
-  for (int i = 0; i < 60; ++i)
-    if (i % 10 == s && i % 12 == b) return i;
-  throw std::logic_error("pillar");
-}
-
-// What a day must have for a rule value: a stem, a branch or a whole pillar.
-struct Match {
-  int stem = -1, branch = -1, pillar = -1;
-  bool Holds(int day) const {
-    if (pillar >= 0) return day == pillar;
-    if (stem >= 0) return day % 10 == stem;
-    return day % 12 == branch;
-  }
-};
-
-// "甲/子/乙丑" as alternatives; "-" for none.
-std::vector<Match> ParseAlternatives(const std::string& value) {
-  std::vector<Match> out;
-  if (value == "-") return out;
-  for (const auto& alt : Split(value, '/')) {
-    Match m;
-    const auto c = Chars(alt);
-    if (c.size() == 2) {
-      m.pillar = PillarIndex(alt);
-    } else {
-      Require(c.size() == 1, "bad rule value: " + value);
-      m.stem = StemIndex(alt);
-      if (m.stem < 0) m.branch = BranchIndex(alt);
-      Require(m.stem >= 0 || m.branch >= 0, "bad rule value: " + value);
-    }
-    out.push_back(m);
-  }
-  return out;
-}
 
 enum class Basis { kMonth, kSeason, kAny, kOfficer, kEarthRule, kNoGeneral, kYear, kLunarDay, kTermDays };
 
@@ -430,12 +364,6 @@ std::string ShaDirection(int branch) {
   return std::string(kByTriad[branch % 4]);
 }
 
-std::string Join(const std::vector<std::string>& items, const char* sep = " ") {
-  std::string out;
-  for (size_t i = 0; i < items.size(); ++i) out += (i ? sep : "") + items[i];
-  return out;
-}
-
 // Lunar months as almanacs write them: 正月 … 十月, 冬月, 腊月.
 std::string AlmanacMonthName(const LunarDate& lunar) {
   static constexpr std::array<std::string_view, 12> kNames = {"正", "二", "三", "四", "五", "六",
@@ -619,16 +547,6 @@ std::vector<AlmanacRow> ComputeAlmanacRows(const fs::path& dir) {
     rows.push_back(std::move(row));
   }
   return rows;
-}
-
-void BuildAlmanacTable(Writer& w, const fs::path& data) {
-  const auto rows = ComputeAlmanacRows(data / "almanac");
-  w.Exec("CREATE TABLE huangdao (gn TEXT NOT NULL, nn TEXT NOT NULL, suici TEXT NOT NULL, tszf TEXT NOT NULL, "
-         "wuhang TEXT NOT NULL, cong TEXT NOT NULL, pzbj TEXT NOT NULL, jsyq TEXT NOT NULL, yi TEXT NOT NULL, "
-         "xsyq TEXT NOT NULL, ji TEXT NOT NULL)");
-  w.Exec("CREATE INDEX huangdao_day ON huangdao (gn)");
-  auto ins = w.Prepare("INSERT INTO huangdao VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-  for (const auto& r : rows) ins.Run({r.gn, r.nn, r.suici, r.tszf, r.wuhang, r.cong, r.pzbj, r.jsyq, r.yi, r.xsyq, r.ji});
 }
 
 }  // namespace hehun::tools

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "calendar/ganzhi.h"
+#include "refdb/ganzhi.h"
 #include "refdb/gbk.h"
 #include "tools/refdb_divination.h"
 #include "tools/refdb_dream.h"

@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "calendar/date.h"
-#include "calendar/ganzhi.h"
+#include "refdb/ganzhi.h"
 #include "tools/solar_terms.h"
 #include "tools/generated_source.h"
 

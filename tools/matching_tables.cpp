@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "bazi/matching.h"
-#include "calendar/ganzhi.h"
+#include "refdb/ganzhi.h"
 #include "tools/refdb_tables.h"
 
 namespace hehun::tools {

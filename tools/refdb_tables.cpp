@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "calendar/ganzhi.h"
+#include "refdb/ganzhi.h"
 #include "tools/refdb_tables.h"
 
 namespace hehun::tools {

@@ -9,7 +9,7 @@
 #include "almanac/almanac_view.h"
 #include "almanac/wedding_days.h"
 #include "bazi/chart.h"
-#include "calendar/ganzhi.h"
+#include "refdb/ganzhi.h"
 #include "refdb/text.h"
 #include "test_support.h"
 

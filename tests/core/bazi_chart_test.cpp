@@ -12,7 +12,7 @@
 #include "calendar/lunar_calc.h"
 #include "reports/chart_block.h"
 #include "calendar/date.h"
-#include "calendar/ganzhi.h"
+#include "refdb/ganzhi.h"
 #include "refdb/text.h"
 #include "test_support.h"
 

@@ -13,7 +13,7 @@
 #include <tuple>
 
 #include "calendar/date.h"
-#include "calendar/ganzhi.h"
+#include "refdb/ganzhi.h"
 #include "calendar/lunar_calc.h"
 #include "refdb/refdb.h"
 

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "bazi/matching.h"
+#include "reports/match_lines.h"
 #include "refdb/refdb.h"
 #include "test_support.h"
 

@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "calendar/ganzhi.h"
+#include "refdb/ganzhi.h"
 #include "refdb/lookups.h"
 #include "refdb/text.h"
 #include "refdb/refdb.h"

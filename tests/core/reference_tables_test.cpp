@@ -10,7 +10,7 @@
 #include "bazi/personality.h"
 #include "bazi/star_sign.h"
 #include "calendar/date.h"
-#include "calendar/ganzhi.h"
+#include "refdb/ganzhi.h"
 #include "refdb/refdb.h"
 #include "refdb/text.h"
 #include "test_support.h"

@@ -8,7 +8,7 @@
 
 #include "bazi/chart.h"
 #include "refdb/text.h"
-#include "reports/birth_row.h"
+#include "calendar/birth_row.h"
 #include "reports/chart_block.h"
 #include "reports/marriage_report.h"
 #include "reports/personal_report.h"

@@ -15,7 +15,7 @@
 #include "refdb/messages.h"
 #include "refdb/refdb.h"
 #include "reports/chart_block.h"
-#include "reports/line_sink.h"
+#include "refdb/line_sink.h"
 #include "test_support.h"
 
 namespace hehun {

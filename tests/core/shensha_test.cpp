@@ -7,7 +7,7 @@
 #include "bazi/chart.h"
 #include "bazi/shensha.h"
 #include "reports/chart_block.h"
-#include "reports/line_sink.h"
+#include "refdb/line_sink.h"
 #include "refdb/gbk.h"
 #include "refdb/refdb.h"
 #include "refdb/text.h"

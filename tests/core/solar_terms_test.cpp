@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "calendar/date.h"
-#include "calendar/ganzhi.h"
+#include "refdb/ganzhi.h"
 #include "refdb/refdb.h"
 #include "test_support.h"
 

@@ -6,7 +6,7 @@
 #include "calendar/date.h"
 #include "fuzz_support.h"
 #include "refdb/messages.h"
-#include "reports/birth_row.h"
+#include "calendar/birth_row.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace hehun;

@@ -16,10 +16,10 @@
 #include <QToolButton>
 
 #include "app/appearance.h"
-#include "app/frm_index.h"
+#include "app/main_window.h"
 #include "app/ui_services.h"
 
-using hehun::ui::TFrmIndex;
+using hehun::ui::MainWindow;
 
 namespace {
 
@@ -88,7 +88,7 @@ class AlmanacPageTest : public QObject {
 
 void AlmanacPageTest::controls() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   QCOMPARE(Find<QPushButton>(w, "BtnHuangli")->text(), QStringLiteral("查看"));
   QCOMPARE(Find<QPushButton>(w, "RzBitBtn3")->text(), QStringLiteral("打印"));
   QVERIFY(Find<QPlainTextEdit>(w, "MemoHuangli")->isReadOnly());
@@ -105,7 +105,7 @@ void AlmanacPageTest::controls() {
 
 void AlmanacPageTest::pageButtonShowsTodayAtOnce() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   w.findChild<QToolButton*>(QStringLiteral("RzToolButton5"))->click();
   QCOMPARE(Find<QTabWidget>(w, "RzPageControl1")->currentWidget()->objectName(), QStringLiteral("TabSheet3"));
   const QStringList lines = Find<QPlainTextEdit>(w, "MemoHuangli")->toPlainText().split(QLatin1Char('\n'));
@@ -118,7 +118,7 @@ void AlmanacPageTest::pageButtonShowsTodayAtOnce() {
 
 void AlmanacPageTest::viewOfATypedDay() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   Choose(w, QStringLiteral("2008"), QStringLiteral("8"), QStringLiteral("08"));
   Click(w, "BtnHuangli");
   const QStringList lines = Find<QPlainTextEdit>(w, "MemoHuangli")->toPlainText().split(QLatin1Char('\n'));
@@ -147,7 +147,7 @@ void AlmanacPageTest::refusedChoicesKeepTheResult() {
   QFETCH(QString, day);
   QFETCH(QString, message);
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   Click(w, "BtnHuangli");
   const QString before = Find<QPlainTextEdit>(w, "MemoHuangli")->toPlainText();
   const QString headline = Find<QLabel>(w, "Label61")->text();
@@ -162,7 +162,7 @@ void AlmanacPageTest::refusedChoicesKeepTheResult() {
 void AlmanacPageTest::printsTheResult() {
   QTemporaryDir dir;
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   Click(w, "RzBitBtn3");
   QCOMPARE(fake.infos.size(), 1);  // nothing shown yet
   Click(w, "BtnHuangli");
@@ -190,7 +190,7 @@ void AlmanacPageTest::printsTheResult() {
 
 void AlmanacPageTest::weddingSearchListsDays() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   FillCouple(w);
   Find<QComboBox>(w, "SYear22")->setCurrentText(QStringLiteral("一年以内"));
   Click(w, "RzBitBtn32");
@@ -218,7 +218,7 @@ void AlmanacPageTest::weddingSearchListsDays() {
 
 void AlmanacPageTest::weddingSearchRefusesAnEmptyName() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   w.show();
   FillCouple(w);
   Find<QPlainTextEdit>(w, "Memo2")->setPlainText(QStringLiteral("上一次的结果"));
@@ -232,7 +232,7 @@ void AlmanacPageTest::weddingSearchRefusesAnEmptyName() {
 void AlmanacPageTest::weddingSearchSaves() {
   QTemporaryDir dir;
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   FillCouple(w);
   Click(w, "RzBitBtn32");
   fake.saveTo = dir.filePath(QStringLiteral("days.txt"));

@@ -18,7 +18,10 @@
 
 #include "app/appearance.h"
 #include "app/divination_dialogs.h"
-#include "app/frm_index.h"
+#include "app/nickname_dialog.h"
+#include "app/number_dialog.h"
+#include "app/omen_window.h"
+#include "app/main_window.h"
 #include "app/ui_services.h"
 #include "app/window_services.h"
 #include "divination/number81.h"
@@ -75,7 +78,7 @@ struct Owner {
 
 // Runs `inside` on the modal dialog that clicking `button` opens, then closes
 // it; returns the dialog (empty once destroyed).
-QPointer<QDialog> OpenFromPage(TFrmIndex& w, const char* button, const std::function<void(QDialog*)>& inside = {}) {
+QPointer<QDialog> OpenFromPage(MainWindow& w, const char* button, const std::function<void(QDialog*)>& inside = {}) {
   QPointer<QDialog> opened;
   QTimer::singleShot(0, [&] {
     opened = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -125,7 +128,7 @@ void DivinationDialogsTest::functionPageOpensFreshDialogs() {
   QFETCH(QString, caption);
   QFETCH(bool, destroyedOnClose);
   FakeServices fake;
-  TFrmIndex w(&fake, QDate(2024, 3, 5));
+  MainWindow w(&fake, QDate(2024, 3, 5));
   w.show();
   QList<QPointer<QDialog>> opened;
   int seen = 0;
@@ -154,7 +157,7 @@ void DivinationDialogsTest::functionPageOpensFreshDialogs() {
 
 void DivinationDialogsTest::keyFilterAdmitsDigitsBackspaceAndEnter() {
   Owner owner;
-  auto* d = new TFrm_onther(&owner.widget);
+  auto* d = new NumberDialog(&owner.widget, hehun::NumberKind::kAny);
   d->show();
   auto* edit = Find<QLineEdit>(d, "edtmun");
   QTest::keyClicks(edit, QStringLiteral("1a2 b-3.+x4"));
@@ -170,7 +173,7 @@ void DivinationDialogsTest::keyFilterAdmitsDigitsBackspaceAndEnter() {
   QCOMPARE(Text(d, "RzLabel11"), edit->text());
   QVERIFY(owner.fake.infos.isEmpty());
   // The same on the mobile dialog, whose box holds 11 digits.
-  auto* m = new TFrm_SJcs(&owner.widget);
+  auto* m = new NumberDialog(&owner.widget, hehun::NumberKind::kMobile);
   m->show();
   QTest::keyClicks(Find<QLineEdit>(m, "edtmun"), QStringLiteral("138x1234y56780000"));
   QCOMPARE(Find<QLineEdit>(m, "edtmun")->text(), QStringLiteral("13812345678"));
@@ -180,7 +183,7 @@ void DivinationDialogsTest::keyFilterAdmitsDigitsBackspaceAndEnter() {
 
 void DivinationDialogsTest::qqAndAnyNumberResults() {
   Owner owner;
-  auto* qq = new TFrmQQhm(&owner.widget);
+  auto* qq = new NumberDialog(&owner.widget, hehun::NumberKind::kQq);
   qq->show();
   auto* edit = Find<QLineEdit>(qq, "edtmun");
   Find<QPushButton>(qq, "RzBitBtn1")->click();
@@ -196,7 +199,7 @@ void DivinationDialogsTest::qqAndAnyNumberResults() {
   QVERIFY(grade.red() > 180 && grade.green() < 60 && grade.blue() < 60);
   QCOMPARE(Text(qq, "RzLabel1"), QStringLiteral("QQ号码："));
 
-  auto* any = new TFrm_onther(&owner.widget);
+  auto* any = new NumberDialog(&owner.widget, hehun::NumberKind::kAny);
   any->show();
   owner.fake.infos.clear();
   Find<QPushButton>(any, "RzBitBtn1")->click();
@@ -216,7 +219,7 @@ void DivinationDialogsTest::qqAndAnyNumberResults() {
 
 void DivinationDialogsTest::pastedTextsInTheNumberDialogs() {
   Owner owner;
-  auto* d = new TFrmQQhm(&owner.widget);
+  auto* d = new NumberDialog(&owner.widget, hehun::NumberKind::kQq);
   d->show();
   auto* edit = Find<QLineEdit>(d, "edtmun");
   edit->setText(QStringLiteral("5"));
@@ -236,7 +239,7 @@ void DivinationDialogsTest::pastedTextsInTheNumberDialogs() {
 
 void DivinationDialogsTest::mobileResults() {
   Owner owner;
-  auto* d = new TFrm_SJcs(&owner.widget);
+  auto* d = new NumberDialog(&owner.widget, hehun::NumberKind::kMobile);
   d->show();
   auto* edit = Find<QLineEdit>(d, "edtmun");
   QTest::keyClick(edit, Qt::Key_Return);
@@ -268,7 +271,7 @@ void DivinationDialogsTest::mobileResults() {
 
 void DivinationDialogsTest::mobileFailureIsSilent() {
   Owner owner;
-  auto* d = new TFrm_SJcs(&owner.widget);
+  auto* d = new NumberDialog(&owner.widget, hehun::NumberKind::kMobile);
   d->show();
   auto* edit = Find<QLineEdit>(d, "edtmun");
   edit->setText(QStringLiteral("13800008000"));
@@ -286,7 +289,7 @@ void DivinationDialogsTest::mobileFailureIsSilent() {
 
 void DivinationDialogsTest::mobileCalculatesANumberPresentAtShowing() {
   Owner owner;
-  auto* d = new TFrm_SJcs(&owner.widget);
+  auto* d = new NumberDialog(&owner.widget, hehun::NumberKind::kMobile);
   Find<QLineEdit>(d, "edtmun")->setText(QStringLiteral("13800000000"));
   QVERIFY(Text(d, "RzLabel10").isEmpty());
   d->show();
@@ -296,7 +299,7 @@ void DivinationDialogsTest::mobileCalculatesANumberPresentAtShowing() {
 
 void DivinationDialogsTest::nicknameDialog() {
   Owner owner;
-  auto* d = new TFrmWangming(&owner.widget);
+  auto* d = new NicknameDialog(&owner.widget);
   d->show();
   auto* edit = Find<QLineEdit>(d, "edtmun");
   QTest::keyClick(edit, Qt::Key_Return);
@@ -327,13 +330,13 @@ void DivinationDialogsTest::nicknameDialog() {
 
 void DivinationDialogsTest::omenWindowsOnePerPress() {
   FakeServices fake;
-  TFrmIndex w(&fake, QDate(2024, 3, 5));
+  MainWindow w(&fake, QDate(2024, 3, 5));
   w.show();
   const std::pair<const char*, const char*> buttons[] = {
       {"RzToolButton25", "打喷嚏占卜吉凶"}, {"RzToolButton26", "面热测吉凶"}, {"RzToolButton27", "心惊测吉凶"},
       {"RzToolButton28", "犬吠测吉凶"},     {"RzToolButton29", "眼跳测吉凶"}, {"RzToolButton30", "耳热测吉凶"},
       {"RzToolButton24", "耳鸣测吉凶"}};
-  QList<QPointer<TFormOnther>> windows;
+  QList<QPointer<OmenWindow>> windows;
   for (const auto& [button, title] : buttons) {
     w.findChild<QToolButton*>(QString::fromLatin1(button))->click();
     QVERIFY(CurrentOmenWindow());
@@ -344,7 +347,7 @@ void DivinationDialogsTest::omenWindowsOnePerPress() {
   }
   // All seven open at once, each on its own page, no tabs to switch by.
   for (int page = 0; page < 7; ++page) {
-    TFormOnther* o = windows[page];
+    OmenWindow* o = windows[page];
     QVERIFY(o->isVisible());
     QVERIFY(!o->isModal());
     QCOMPARE(o->pages()->currentIndex(), page);
@@ -371,7 +374,7 @@ void DivinationDialogsTest::omenWindowsOnePerPress() {
 
 void DivinationDialogsTest::conceptionTableEditsAreLost() {
   FakeServices fake;
-  TFrmIndex w(&fake, QDate(2024, 3, 5));
+  MainWindow w(&fake, QDate(2024, 3, 5));
   w.show();
   QString original;
   OpenFromPage(w, "RzToolButton13", [&](QDialog* d) {

@@ -14,13 +14,13 @@
 
 #include "app/appearance.h"
 #include "app/encyclopedia_page.h"
-#include "app/frm_index.h"
+#include "app/main_window.h"
 #include "app/ui_services.h"
 #include "knowledge/encyclopedia.h"
 #include "refdb/refdb.h"
 
 using hehun::ui::EncyclopediaPage;
-using hehun::ui::TFrmIndex;
+using hehun::ui::MainWindow;
 
 namespace {
 
@@ -76,7 +76,7 @@ class EncyclopediaPageTest : public QObject {
 
 void EncyclopediaPageTest::navigationShowsTheIntroductionAndTenButtons() {
   CountingServices services;
-  TFrmIndex w(&services);
+  MainWindow w(&services);
   w.show();
   Find<QAbstractButton>(w, "RzToolButton7")->click();
   auto* pages = Find<QTabWidget>(w, "RzPageControl1");
@@ -109,7 +109,7 @@ void EncyclopediaPageTest::navigationShowsTheIntroductionAndTenButtons() {
 
 void EncyclopediaPageTest::eachButtonShowsItsOwnArticleFromTheFirstLine() {
   CountingServices services;
-  TFrmIndex w(&services);
+  MainWindow w(&services);
   w.show();
   w.RzToolButton7Click();
   auto* memo = Find<QPlainTextEdit>(w, "MemoBk");
@@ -140,7 +140,7 @@ void EncyclopediaPageTest::eachButtonShowsItsOwnArticleFromTheFirstLine() {
 
 void EncyclopediaPageTest::clickingTwiceShowsTheArticleOnce() {
   CountingServices services;
-  TFrmIndex w(&services);
+  MainWindow w(&services);
   w.show();
   auto* memo = Find<QPlainTextEdit>(w, "MemoBk");
   auto* button = Find<QAbstractButton>(w, "RzBitBtn13");  // 六冲
@@ -156,7 +156,7 @@ void EncyclopediaPageTest::missingDatabaseLeavesTheAreaEmptySilently() {
   DataDirGuard guard;
   QTemporaryDir empty;
   CountingServices services;
-  TFrmIndex w(&services);
+  MainWindow w(&services);
   w.show();
   auto* memo = Find<QPlainTextEdit>(w, "MemoBk");
 
@@ -184,7 +184,7 @@ void EncyclopediaPageTest::missingDatabaseLeavesTheAreaEmptySilently() {
 
 void EncyclopediaPageTest::theKeyComesFromTheClickedButton() {
   CountingServices services;
-  TFrmIndex w(&services);
+  MainWindow w(&services);
   w.show();
   auto* memo = Find<QPlainTextEdit>(w, "MemoBk");
   auto* button = Find<QAbstractButton>(w, "RzBitBtn12");

@@ -1,8 +1,8 @@
 // The windows in damaged installations and under hostile input: every page
 // and dialog either shows its result, keeps what it showed before, or shows
-// a clear message, as its feature prescribes; nothing crashes. The closing
-// sequence survives a folder where the lock files cannot be deleted, and no
-// window ever changes the reference databases.
+// a clear message, as its feature prescribes; nothing crashes; and no window
+// ever changes the reference databases. The closing sequence and the
+// calendar viewer's extreme dates are in hardening_closing_test.cpp.
 #include <sqlite3.h>
 
 #include <QApplication>
@@ -26,108 +26,28 @@
 
 #include "app/appearance.h"
 #include "app/divination_dialogs.h"
-#include "app/frm_date.h"
-#include "app/frm_index.h"
-#include "app/frm_sxpd.h"
+#include "app/calendar_viewer.h"
+#include "app/main_window.h"
+#include "app/match_dialog.h"
+#include "app/nickname_dialog.h"
+#include "app/number_dialog.h"
 #include "app/ui_services.h"
+#include "hardening_fixture.h"
 #include "refdb/refdb.h"
 
 using namespace hehun::ui;
-namespace fs = std::filesystem;
 
 namespace {
-
-const QDate kToday(2024, 3, 5);
-
-class FakeServices : public UiServices {
- public:
-  void ShowInfo(QWidget*, const QString& text) override { infos << text; }
-  void Notice(QWidget*, const QString& text) override { notices << text; }
-  void ShowError(QWidget*, const QString& text) override { errors << text; }
-  QString ChooseSaveFile(QFileDialog*) override { return {}; }
-  bool ChoosePrinter(QWidget*, QPrinter&) override { return false; }
-  void OpenUrl(const QUrl&) override {}
-  void Clear() { infos.clear(), notices.clear(), errors.clear(); }
-  QStringList infos, notices, errors;
-};
-
-template <class W>
-W* Find(QWidget& window, const QString& name) {
-  W* w = window.findChild<W*>(name);
-  if (w == nullptr) qFatal("no control %s", qPrintable(name));
-  return w;
-}
-
-void Click(QWidget& w, const char* name) { Find<QAbstractButton>(w, QString::fromLatin1(name))->click(); }
-void SetText(QWidget& w, const char* name, const QString& text) {
-  if (auto* edit = w.findChild<QLineEdit*>(QString::fromLatin1(name)); edit && !qobject_cast<QComboBox*>(edit->parent()))
-    edit->setText(text);
-  else
-    Find<QComboBox>(w, QString::fromLatin1(name))->setCurrentText(text);
-}
-void SetIndex(QWidget& w, const char* name, int index) { Find<QComboBox>(w, QString::fromLatin1(name))->setCurrentIndex(index); }
-QString Memo(QWidget& w, const char* name) { return Find<QPlainTextEdit>(w, QString::fromLatin1(name))->toPlainText(); }
-
-// Points the core at a data folder for as long as the object lives.
-struct DataDir {
-  explicit DataDir(const QString& dir) { hehun::SetDataDirOverride(dir.toStdString()); }
-  ~DataDir() { hehun::SetDataDirOverride({}); }
-};
-
-// A copy of the data beside the program, to be damaged.
-struct DataCopy {
-  QTemporaryDir dir;
-  DataCopy() {
-    const fs::path bin = QCoreApplication::applicationDirPath().toStdString();
-    const fs::path to = dir.path().toStdString();
-    for (const char* db : {"BookFile.dll", "Tgcode.dll"}) fs::copy_file(bin / db, to / db);
-    fs::copy(bin / "shensha", to / "shensha", fs::copy_options::recursive);
-  }
-  fs::path Path(const char* name) const { return fs::path(dir.path().toStdString()) / name; }
-  void Damage(const QString& how) {
-    const QStringList parts = how.split(QLatin1Char(' '));
-    const QByteArray file = parts[0].toUtf8();
-    const QString what = parts[1];
-    if (what == QLatin1String("missing")) {
-      fs::remove_all(Path(file.constData()));
-    } else if (what == QLatin1String("empty")) {
-      fs::resize_file(Path(file.constData()), 0);
-    } else if (what == QLatin1String("garbage")) {
-      QFile f(QString::fromStdString(Path(file.constData()).string()));
-      if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) qFatal("cannot damage");
-      f.write(QByteArray(3000, 'x'));
-    } else if (what == QLatin1String("without")) {
-      sqlite3* db = nullptr;
-      const std::string path = Path(file.constData()).string();
-      sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
-      const std::string sql = "DROP TABLE " + parts[2].toStdString();
-      if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) qFatal("cannot drop");
-      sqlite3_close(db);
-    }
-  }
-  // Every file with its checksum.
-  std::map<QString, QByteArray> Fingerprint() const {
-    std::map<QString, QByteArray> prints;
-    QDirIterator it(dir.path(), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-      const QString path = it.next();
-      QFile f(path);
-      prints[path] = f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256)
-                                                 : QByteArray("folder");
-    }
-    return prints;
-  }
-};
 
 // One feature of the windows: `run` performs it with input 0 or 1 and
 // returns what the user then sees.
 struct Feature {
   const char* name;
-  std::function<QString(TFrmIndex&, int)> run;
+  std::function<QString(MainWindow&, int)> run;
 };
 
 template <class D>
-D* DialogOf(TFrmIndex& w, const std::function<D*()>& make) {
+D* DialogOf(MainWindow& w, const std::function<D*()>& make) {
   D* d = w.findChild<D*>();
   if (d == nullptr) {
     d = make();
@@ -139,7 +59,7 @@ D* DialogOf(TFrmIndex& w, const std::function<D*()>& make) {
 const std::vector<Feature>& Features() {
   static const std::vector<Feature> features = {
       {"marriage",
-       [](TFrmIndex& w, int v) {
+       [](MainWindow& w, int v) {
          SetText(w, "Xing", v ? QStringLiteral("王强") : QStringLiteral("张明"));
          SetText(w, "SYear", "1990"), SetText(w, "SMonth", "6"), SetText(w, "Sday", "15");
          SetText(w, "Shour", QStringLiteral("午 11")), SetText(w, "CBFen", "30");
@@ -151,7 +71,7 @@ const std::vector<Feature>& Features() {
          return Memo(w, "MemoSuccess");
        }},
       {"personal",
-       [](TFrmIndex& w, int v) {
+       [](MainWindow& w, int v) {
          // The page button clears the result: pressed only to change the mode.
          if (Find<QPushButton>(w, QStringLiteral("RzButton2"))->text() != QStringLiteral("八字分析")) Click(w, "RzToolButton1");
          SetText(w, "Xing2", v ? QStringLiteral("陈静") : QStringLiteral("张明"));
@@ -161,7 +81,7 @@ const std::vector<Feature>& Features() {
          return Memo(w, "Memo1");
        }},
       {"star sign",
-       [](TFrmIndex& w, int v) {
+       [](MainWindow& w, int v) {
          if (Find<QPushButton>(w, QStringLiteral("RzButton2"))->text() == QStringLiteral("八字分析")) Click(w, "RzToolButton3");
          SetText(w, "Xing2", QStringLiteral("李芳"));
          SetText(w, "SYear2", "1992"), SetText(w, "SMonth2", v ? "8" : "3"), SetText(w, "Sday2", "8");
@@ -169,13 +89,13 @@ const std::vector<Feature>& Features() {
          return Memo(w, "Memo1");
        }},
       {"almanac",
-       [](TFrmIndex& w, int v) {
+       [](MainWindow& w, int v) {
          SetText(w, "SlYear", "2024"), SetText(w, "SlMonth", v ? "05" : "03"), SetText(w, "Slday", "01");
          Click(w, "BtnHuangli");
          return Find<QLabel>(w, QStringLiteral("Label61"))->text() + "\n" + Memo(w, "MemoHuangli");
        }},
       {"wedding days",
-       [](TFrmIndex& w, int v) {
+       [](MainWindow& w, int v) {
          SetText(w, "xing11", QStringLiteral("张明"));
          SetText(w, "Year1", "1990"), SetText(w, "Month1", "5"), SetText(w, "Day1", "1");
          SetText(w, "xing22", QStringLiteral("李芳"));
@@ -185,13 +105,13 @@ const std::vector<Feature>& Features() {
          return Memo(w, "Memo2");
        }},
       {"encyclopedia",
-       [](TFrmIndex& w, int v) {
+       [](MainWindow& w, int v) {
          Click(w, v ? "RzBitBtn9" : "RzBitBtn6");
          return Memo(w, "MemoBk");
        }},
       {"mobile number",
-       [](TFrmIndex& w, int v) {
-         auto* d = DialogOf<TFrm_SJcs>(w, [&] { return new TFrm_SJcs(&w); });
+       [](MainWindow& w, int v) {
+         auto* d = DialogOf<NumberDialog>(w, [&] { return new NumberDialog(&w, hehun::NumberKind::kMobile); });
          Find<QLineEdit>(*d, QStringLiteral("edtmun"))->setText(v ? QStringLiteral("13912345601") : QStringLiteral("13812345678"));
          Click(*d, "RzBitBtn1");
          QStringList rows;
@@ -200,30 +120,30 @@ const std::vector<Feature>& Features() {
          return rows.join(QLatin1Char('\n'));
        }},
       {"qq number",
-       [](TFrmIndex& w, int v) {
-         auto* d = DialogOf<TFrmQQhm>(w, [&] { return new TFrmQQhm(&w); });
+       [](MainWindow& w, int v) {
+         auto* d = DialogOf<NumberDialog>(w, [&] { return new NumberDialog(&w, hehun::NumberKind::kQq); });
          Find<QLineEdit>(*d, QStringLiteral("edtmun"))->setText(v ? QStringLiteral("123456") : QStringLiteral("88"));
          Click(*d, "RzBitBtn1");
          return Find<QLabel>(*d, QStringLiteral("RzLabel9"))->text() + "\n" +
                 Find<QLabel>(*d, QStringLiteral("RzLabel8"))->text();
        }},
       {"nickname",
-       [](TFrmIndex& w, int v) {
-         auto* d = DialogOf<TFrmWangming>(w, [&] { return new TFrmWangming(&w); });
+       [](MainWindow& w, int v) {
+         auto* d = DialogOf<NicknameDialog>(w, [&] { return new NicknameDialog(&w); });
          Find<QLineEdit>(*d, QStringLiteral("edtmun"))->setText(v ? QStringLiteral("张三") : QStringLiteral("ABC"));
          Click(*d, "RzBitBtn1");
          return Find<QLabel>(*d, QStringLiteral("RzLabel8"))->text();
        }},
       {"zodiac matching",
-       [](TFrmIndex& w, int v) {
-         auto* d = DialogOf<TFrmSxpd>(w, [&] { return new TFrmSxpd(&w); });
+       [](MainWindow& w, int v) {
+         auto* d = DialogOf<MatchDialog>(w, [&] { return new MatchDialog(&w, MatchKind::kZodiac); });
          d->WomanList()->setCurrentIndex(1);
          d->ManList()->setCurrentIndex(v ? 6 : 0);
          return Find<QTextBrowser>(*d, QStringLiteral("MemoResult"))->toPlainText();
        }},
       {"calendar viewer",
-       [](TFrmIndex& w, int v) {
-         auto* d = DialogOf<TFRM_Date>(w, [&] { return new TFRM_Date(&w, kToday); });
+       [](MainWindow& w, int v) {
+         auto* d = DialogOf<CalendarViewer>(w, [&] { return new CalendarViewer(&w, kToday); });
          Find<QSpinBox>(*d, QStringLiteral("UpDown2"))->setValue(v ? 4 : 3);
          QString cells;
          for (int i = 1; auto* cell = d->findChild<QLabel*>(QStringLiteral("DayLunar%1").arg(i)); ++i)
@@ -264,9 +184,6 @@ class HardeningTest : public QObject {
   void damagedInstallation();
   void hostileInput_data();
   void hostileInput();
-  void calendarViewerFarOutsideItsYears();
-  void lockFilesThatCannotBeDeleted_data();
-  void lockFilesThatCannotBeDeleted();
   void windowsNeverWriteTheDatabases();
 };
 
@@ -332,12 +249,12 @@ void HardeningTest::damagedInstallation() {
   QString sound;
   {
     FakeServices fake;
-    TFrmIndex w(&fake, kToday);
+    MainWindow w(&fake, kToday);
     sound = f->run(w, 1);
     QVERIFY2(fake.errors.isEmpty() && fake.infos.isEmpty(), qPrintable((fake.errors + fake.infos).join('\n')));
   }
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   w.show();
   const QString first = f->run(w, 0);
   QVERIFY(first != sound);
@@ -462,7 +379,7 @@ void HardeningTest::hostileInput() {
   QFETCH(QString, message);
   QFETCH(bool, kept);
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   w.show();
 
   // The dialogs not in the feature table run here.
@@ -473,9 +390,9 @@ void HardeningTest::hostileInput() {
   QDialog* dialog = nullptr;
   if (feature == QLatin1String("any number") || feature == QLatin1String("qq number") ||
       feature == QLatin1String("nickname")) {
-    if (feature == QLatin1String("any number")) dialog = new TFrm_onther(&w);
-    if (feature == QLatin1String("qq number")) dialog = new TFrmQQhm(&w);
-    if (feature == QLatin1String("nickname")) dialog = new TFrmWangming(&w);
+    if (feature == QLatin1String("any number")) dialog = new NumberDialog(&w, hehun::NumberKind::kAny);
+    if (feature == QLatin1String("qq number")) dialog = new NumberDialog(&w, hehun::NumberKind::kQq);
+    if (feature == QLatin1String("nickname")) dialog = new NicknameDialog(&w);
     dialog->show();
     host = dialog;
     run = [dialog](int) {
@@ -486,7 +403,7 @@ void HardeningTest::hostileInput() {
   }
   if (feature == QLatin1String("mobile number")) {
     run(0);
-    host = w.findChild<TFrm_SJcs*>();
+    host = w.findChild<NumberDialog*>(QStringLiteral("TFrm_SJcs"));
   }
   QVERIFY(run);
   // What a dialog shows: the texts of all its labels.
@@ -535,86 +452,6 @@ void HardeningTest::hostileInput() {
   delete dialog;
 }
 
-void HardeningTest::calendarViewerFarOutsideItsYears() {
-  // Today's date outside the viewer's years: the viewer still opens, shows
-  // a month of its range and can be paged to both ends.
-  for (const QDate today : {QDate(1800, 1, 1), QDate(2200, 7, 31), QDate(9999, 12, 31), QDate(1901, 1, 1),
-                            QDate(2050, 12, 31)}) {
-    TFRM_Date d(nullptr, today);
-    d.show();
-    auto* year = Find<QSpinBox>(d, QStringLiteral("UpDown1"));
-    auto* month = Find<QSpinBox>(d, QStringLiteral("UpDown2"));
-    for (int y : {year->minimum(), year->maximum(), -5, 100000})
-      for (int m : {1, 2, 12, 13, 0}) {
-        year->setValue(y);
-        month->setValue(m);
-        QVERIFY(year->value() >= year->minimum() && year->value() <= year->maximum());
-      }
-    QVERIFY(!Find<QLabel>(d, QStringLiteral("DayNumber15"))->text().isEmpty());
-  }
-}
-
-// ---------------------------------------------------------------------------
-// The closing sequence with lock files that cannot be deleted
-
-namespace {
-int RunCloseChild() {
-  FakeServices fake;
-  TFrmIndex w(&fake, kToday);
-  w.SetLockFileDir(qEnvironmentVariable("HEHUN_UI_LOCK_DIR"));
-  w.show();
-  Click(w, "RzToolButton12");
-  return 3;  // not reached: the closing sequence ends the process
-}
-}  // namespace
-
-void HardeningTest::lockFilesThatCannotBeDeleted_data() {
-  QTest::addColumn<QString>("kind");
-  QTest::newRow("folder missing") << "missing";
-  QTest::newRow("folder is a file") << "file";
-  QTest::newRow("lock files are folders with content") << "folders";
-  QTest::newRow("read-only folder") << "readonly";
-}
-
-void HardeningTest::lockFilesThatCannotBeDeleted() {
-  QFETCH(QString, kind);
-  QTemporaryDir dir;
-  QString lockDir = dir.filePath(QStringLiteral("app"));
-  if (kind == QLatin1String("file")) {
-    QFile f(dir.filePath(QStringLiteral("plain")));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    lockDir = f.fileName();
-  } else if (kind != QLatin1String("missing")) {
-    QDir().mkpath(lockDir);
-    for (const char* lock : {"BookFile.ldb", "Tgcode.ldb"}) {
-      const QString path = QDir(lockDir).filePath(QString::fromLatin1(lock));
-      if (kind == QLatin1String("folders")) {
-        QDir().mkpath(path);
-        QFile inner(path + QStringLiteral("/held"));
-        QVERIFY(inner.open(QIODevice::WriteOnly));
-      } else {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-      }
-    }
-    if (kind == QLatin1String("readonly"))
-      QFile::setPermissions(lockDir, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-  }
-  QProcess child;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("HEHUN_UI_TEST_CHILD"), QStringLiteral("close"));
-  env.insert(QStringLiteral("HEHUN_UI_LOCK_DIR"), lockDir);
-  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-  child.setProcessEnvironment(env);
-  child.start(QCoreApplication::applicationFilePath(), {});
-  QVERIFY(child.waitForFinished(30000));
-  QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-  QCOMPARE(child.exitCode(), 0);
-  QCOMPARE(child.readAllStandardError().contains("QFile"), false);
-  if (kind == QLatin1String("folders")) QVERIFY(QFileInfo(QDir(lockDir).filePath("BookFile.ldb")).isDir());
-  QFile::setPermissions(lockDir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-}
-
 // ---------------------------------------------------------------------------
 
 void HardeningTest::windowsNeverWriteTheDatabases() {
@@ -624,7 +461,7 @@ void HardeningTest::windowsNeverWriteTheDatabases() {
   {
     DataDir pointed(copy.dir.path());
     FakeServices fake;
-    TFrmIndex w(&fake, kToday);
+    MainWindow w(&fake, kToday);
     w.show();
     for (const Feature& f : Features())
       for (int v : {0, 1}) QVERIFY2(!f.run(w, v).isEmpty(), f.name);
@@ -637,7 +474,6 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(hehun::ui::AppTitle());
   hehun::ui::ApplyAppearance(app);
-  if (qEnvironmentVariable("HEHUN_UI_TEST_CHILD") == QLatin1String("close")) return RunCloseChild();
   HardeningTest test;
   return QTest::qExec(&test, argc, argv);
 }

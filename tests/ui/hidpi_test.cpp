@@ -7,7 +7,7 @@
 
 #include "app/appearance.h"
 #include "app/artwork.h"
-#include "app/frm_index.h"
+#include "app/main_window.h"
 #include "app/program_icon.h"
 #include "app/ui_services.h"
 
@@ -41,7 +41,7 @@ void HiDpiTest::picturesArePaintedAtDeviceResolution() {
 }
 
 void HiDpiTest::windowKeepsItsLogicalLayout() {
-  TFrmIndex w(nullptr, QDate(2026, 12, 9));
+  MainWindow w(nullptr, QDate(2026, 12, 9));
   w.show();
   QVERIFY(QTest::qWaitForWindowExposed(&w));
   QCOMPARE(w.size(), QSize(kWindowWidth, kWindowHeight));

@@ -14,13 +14,13 @@
 #include <functional>
 
 #include "app/appearance.h"
-#include "app/frm_index.h"
+#include "app/main_window.h"
 #include "app/match_dialog.h"
 #include "app/picture_button.h"
 #include "app/ui_services.h"
 
 using hehun::ui::MatchDialog;
-using hehun::ui::TFrmIndex;
+using hehun::ui::MainWindow;
 
 namespace {
 
@@ -46,7 +46,7 @@ W* Find(QWidget& window, const char* name) {
 
 // Presses a tile of the function page; `inspect` sees the dialog it opens,
 // which is closed afterwards. Returns the dialog (gone once replaced).
-QPointer<MatchDialog> Open(TFrmIndex& w, const char* tile, const std::function<void(MatchDialog&)>& inspect = {}) {
+QPointer<MatchDialog> Open(MainWindow& w, const char* tile, const std::function<void(MatchDialog&)>& inspect = {}) {
   QPointer<MatchDialog> seen;
   QTimer::singleShot(0, [&] {
     seen = qobject_cast<MatchDialog*>(QApplication::activeModalWidget());
@@ -58,7 +58,7 @@ QPointer<MatchDialog> Open(TFrmIndex& w, const char* tile, const std::function<v
   return seen;
 }
 
-void FillDate(TFrmIndex& w, const char* calendar, const char* year, const char* month, const char* day, int lunar,
+void FillDate(MainWindow& w, const char* calendar, const char* year, const char* month, const char* day, int lunar,
               const char* y, const char* m, const char* d) {
   Find<QComboBox>(w, calendar)->setCurrentIndex(lunar);
   Find<QComboBox>(w, year)->setCurrentText(QString::fromLatin1(y));
@@ -68,7 +68,7 @@ void FillDate(TFrmIndex& w, const char* calendar, const char* year, const char* 
 
 // The man born 1990-03-01 (马, 双鱼座, A型); the woman on lunar 1991-07-01,
 // that is 1991-08-10 (羊, 狮子座, AB型).
-void FillCouple(TFrmIndex& w) {
+void FillCouple(MainWindow& w) {
   Find<QLineEdit>(w, "Xing")->setText(QStringLiteral("张明"));
   Find<QLineEdit>(w, "Xing3")->setText(QStringLiteral("李芳"));
   FillDate(w, "ComDate", "SYear", "SMonth", "Sday", 0, "1990", "3", "1");
@@ -115,7 +115,7 @@ void MatchDialogsTest::defaultsFromTheMarriagePage() {
   QFETCH(QString, woman);
   QFETCH(QStringList, shown);
   QuietServices services;
-  TFrmIndex w(&services, kToday);
+  MainWindow w(&services, kToday);
   w.show();
   FillCouple(w);
   bool inspected = false;
@@ -134,7 +134,7 @@ void MatchDialogsTest::defaultsFromTheMarriagePage() {
 
 void MatchDialogsTest::withoutDefaultsNothingIsChosen() {
   QuietServices services;
-  TFrmIndex w(&services, kToday);
+  MainWindow w(&services, kToday);
   w.show();
   // The blood-type boxes start empty; a year cleared on the page gives no animal.
   Find<QComboBox>(w, "SYear")->setCurrentText(QString());
@@ -152,7 +152,7 @@ void MatchDialogsTest::withoutDefaultsNothingIsChosen() {
 
 void MatchDialogsTest::resultFollowsTheListsAndIgnoresTheirOrder() {
   QuietServices services;
-  TFrmIndex w(&services, kToday);
+  MainWindow w(&services, kToday);
   w.show();
   bool inspected = false;
   Open(w, "RzToolButton21", [&](MatchDialog& d) {
@@ -173,7 +173,7 @@ void MatchDialogsTest::resultFollowsTheListsAndIgnoresTheirOrder() {
 
 void MatchDialogsTest::freshDialogEachTime() {
   QuietServices services;
-  TFrmIndex w(&services, kToday);
+  MainWindow w(&services, kToday);
   w.show();
   for (const char* tile : {"RzToolButton20", "RzToolButton21", "RzToolButton22"}) {
     QPointer<MatchDialog> first = Open(w, tile, [](MatchDialog& d) { d.ManList()->setCurrentIndex(3); });
@@ -188,7 +188,7 @@ void MatchDialogsTest::freshDialogEachTime() {
 
 void MatchDialogsTest::tilesWithoutAFeatureLookInactive() {
   QuietServices services;
-  TFrmIndex w(&services, kToday);
+  MainWindow w(&services, kToday);
   w.show();
   Find<QToolButton>(w, "RzToolButton8")->click();
   const QList<QWidget*> before = QApplication::topLevelWidgets();

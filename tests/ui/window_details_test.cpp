@@ -29,14 +29,14 @@
 
 #include "app/appearance.h"
 #include "app/contacts.h"
-#include "app/frm_index.h"
+#include "app/main_window.h"
 #include "app/picture_button.h"
 #include "app/report_printing.h"
 #include "app/translations.h"
 #include "app/ui_services.h"
 #include "refdb/refdb.h"
 
-using hehun::ui::TFrmIndex;
+using hehun::ui::MainWindow;
 
 namespace {
 
@@ -114,7 +114,7 @@ class WindowDetailsTest : public QObject {
 void WindowDetailsTest::printedReportIsPaginatedAndLegible() {
   QTemporaryDir dir;
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   FillCouple(w);
   Find<QPushButton>(w, "RzBitBtn2")->click();
   const QString report = Find<QPlainTextEdit>(w, "MemoSuccess")->toPlainText();
@@ -225,7 +225,7 @@ void WindowDetailsTest::qtTextsAreChinese() {
 
 void WindowDetailsTest::nameBoxesShowAFullName() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   const QString name = QStringLiteral("欧阳司马诸葛上官东方");  // ten characters, twenty GBK bytes
   QStringList tooNarrow;
   for (const char* box : {"Xing", "Xing3", "Xing2", "xing11", "xing22"}) {
@@ -255,7 +255,7 @@ void WindowDetailsTest::contactsComeFromTheConfigurationFile() {
   // The shipped file beside the program: reserved example addresses, no QQ.
   {
     FakeServices fake;
-    TFrmIndex w(&fake, kToday);
+    MainWindow w(&fake, kToday);
     const QString about = Find<QTextBrowser>(w, "MemoAbout")->toPlainText();
     QVERIFY2(about.contains(QStringLiteral("support@example.com")) && about.contains(QStringLiteral("www.example.com")),
              qPrintable(about));
@@ -292,7 +292,7 @@ void WindowDetailsTest::contactsComeFromTheConfigurationFile() {
       f.write(c.file);
     }
     FakeServices fake;
-    TFrmIndex w(&fake, kToday);
+    MainWindow w(&fake, kToday);
     for (const char* button : {"RzToolButton38", "RzToolButton39", "RzToolButton40"})
       Find<QToolButton>(w, button)->click();
     QCOMPARE(fake.urls, c.urls);
@@ -303,7 +303,7 @@ void WindowDetailsTest::contactsComeFromTheConfigurationFile() {
 
 void WindowDetailsTest::topBarMarksTheCurrentPage() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   w.show();
   const char* names[] = {"RzToolButton2", "RzToolButton1", "RzToolButton3", "RzToolButton4",
                          "RzToolButton5", "RzToolButton7", "RzToolButton8"};

@@ -17,14 +17,14 @@ class QSpinBox;
 
 namespace hehun::ui {
 
-class TFRM_Date : public QDialog {
+class CalendarViewer : public QDialog {
   Q_OBJECT
  public:
   static constexpr int kCells = 37;
 
   // `today` fixes the date the window starts from and goes back to with
   // "今天"; without it the system clock's date is used.
-  explicit TFRM_Date(QWidget* parent = nullptr, QDate today = QDate());
+  explicit CalendarViewer(QWidget* parent = nullptr, QDate today = QDate());
 
   // Draws the month that contains `x` and highlights the day of `x`.
   void ShowMonth(QDate x);

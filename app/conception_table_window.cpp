@@ -5,13 +5,14 @@
 #include <QVBoxLayout>
 
 #include "app/appearance.h"
+#include "app/conception_table_window.h"
 #include "app/divination_dialogs.h"
 #include "app/ui_services.h"
 #include "divination/omens.h"
 
 namespace hehun::ui {
 
-TFrm_NanNv::TFrm_NanNv(QWidget* parent) : QDialog(parent) {
+ConceptionTableWindow::ConceptionTableWindow(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TFrm_NanNv"));
   setWindowTitle(QStringLiteral("生男生女"));
   setFont(UiFont(13));

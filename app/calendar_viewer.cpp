@@ -1,4 +1,4 @@
-#include "app/frm_date.h"
+#include "app/calendar_viewer.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -133,7 +133,7 @@ QFrame* MakeLine(QWidget* parent, const char* name, int top) {
 
 }  // namespace
 
-TFRM_Date::TFRM_Date(QWidget* parent, QDate today) : QDialog(parent), fixedToday_(today) {
+CalendarViewer::CalendarViewer(QWidget* parent, QDate today) : QDialog(parent), fixedToday_(today) {
   setObjectName(QStringLiteral("FRM_Date"));
   setWindowTitle(QStringLiteral("岚景日历"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -147,7 +147,7 @@ TFRM_Date::TFRM_Date(QWidget* parent, QDate today) : QDialog(parent), fixedToday
   FormCreate();
 }
 
-void TFRM_Date::BuildControls() {
+void CalendarViewer::BuildControls() {
   frame_ = new QFrame(this);
   frame_->setObjectName(QStringLiteral("Shape1"));
   frame_->setFrameShape(QFrame::Box);
@@ -225,7 +225,7 @@ void TFRM_Date::BuildControls() {
 }
 
 // Builds the 37 cells of the day grid from the two hidden templates.
-void TFRM_Date::FormCreate() {
+void CalendarViewer::FormCreate() {
   for (int i = 0; i < kCells; ++i) {
     const int column = i % 7;
     const int row = i / 7;
@@ -250,14 +250,14 @@ void TFRM_Date::FormCreate() {
   selected_ = Today();
 }
 
-QDate TFRM_Date::Today() const { return fixedToday_.isValid() ? fixedToday_ : QDate::currentDate(); }
+QDate CalendarViewer::Today() const { return fixedToday_.isValid() ? fixedToday_ : QDate::currentDate(); }
 
-QDate TFRM_Date::CurrentDate() const {
+QDate CalendarViewer::CurrentDate() const {
   const int last = QDate(year_, month_, 1).daysInMonth();
   return QDate(year_, month_, std::min(day_, last));
 }
 
-void TFRM_Date::ShowMonth(QDate x) {
+void CalendarViewer::ShowMonth(QDate x) {
   if (!x.isValid()) return;
   const int y = x.year();
   const int m = x.month();
@@ -325,7 +325,7 @@ void TFRM_Date::ShowMonth(QDate x) {
   }
 }
 
-void TFRM_Date::FormShow() {
+void CalendarViewer::FormShow() {
   year_ = selected_.year();
   month_ = selected_.month();
   day_ = selected_.day();
@@ -338,7 +338,7 @@ void TFRM_Date::FormShow() {
   ShowMonth(selected_);
 }
 
-void TFRM_Date::showEvent(QShowEvent* event) {
+void CalendarViewer::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
   if (QScreen* screen = this->screen()) {
@@ -348,7 +348,7 @@ void TFRM_Date::showEvent(QShowEvent* event) {
   FormShow();
 }
 
-void TFRM_Date::changeEvent(QEvent* event) {
+void CalendarViewer::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
   if (event->type() != QEvent::ActivationChange) return;
   // Close once the user has switched to another window; only after the
@@ -360,45 +360,45 @@ void TFRM_Date::changeEvent(QEvent* event) {
     close();
 }
 
-void TFRM_Date::UpDown1Click() {
+void CalendarViewer::UpDown1Click() {
   year_ = upDown1_->value();
   ShowMonth(CurrentDate());
 }
 
-void TFRM_Date::UpDown2Click() {
+void CalendarViewer::UpDown2Click() {
   month_ = upDown2_->value();
   ShowMonth(CurrentDate());
 }
 
-void TFRM_Date::Label1Click() {
+void CalendarViewer::Label1Click() {
   upDown1_->show();
   upDown2_->hide();
 }
 
-void TFRM_Date::Label17Click() {
+void CalendarViewer::Label17Click() {
   upDown2_->show();
   upDown1_->hide();
 }
 
-void TFRM_Date::StaticText1Click() {
+void CalendarViewer::StaticText1Click() {
   selected_ = Today();
   FormShow();
 }
 
-void TFRM_Date::DayMouseDown(QLabel* label) {
+void CalendarViewer::DayMouseDown(QLabel* label) {
   for (const Cell& cell : cells_) {
     if (label == cell.number) shape2_->move(label->x() - 1, label->y() + 1);
     if (label == cell.lunar) shape2_->move(label->x(), label->y() - 16);
   }
 }
 
-void TFRM_Date::DayClick(QLabel* label) {
+void CalendarViewer::DayClick(QLabel* label) {
   day_ = label->property("day").toInt();
   const QDate date(year_, month_, day_);
   if (date.isValid()) selected_ = date;
 }
 
-bool TFRM_Date::eventFilter(QObject* watched, QEvent* event) {
+bool CalendarViewer::eventFilter(QObject* watched, QEvent* event) {
   auto* label = qobject_cast<QLabel*>(watched);
   if (label == nullptr) return QDialog::eventFilter(watched, event);
   const bool isCell = label->property("day").isValid();

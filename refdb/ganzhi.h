@@ -25,6 +25,7 @@ inline constexpr std::array<std::string_view, 3> kLunarDayPrefixes = {"初", "�
 // The five elements, in the generating order 木 → 火 → 土 → 金 → 水 → 木.
 enum class Element { kWood = 0, kFire = 1, kEarth = 2, kMetal = 3, kWater = 4 };
 inline constexpr std::array<std::string_view, 5> kElementNames = {"木", "火", "土", "金", "水"};
+inline std::string ElementName(Element e) { return std::string(kElementNames[static_cast<int>(e)]); }
 
 constexpr Element Generates(Element e) { return static_cast<Element>((static_cast<int>(e) + 1) % 5); }
 constexpr Element Controls(Element e) { return static_cast<Element>((static_cast<int>(e) + 2) % 5); }

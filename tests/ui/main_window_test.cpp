@@ -1,5 +1,6 @@
 // The main window on Qt's offscreen platform: layout and names, navigation,
-// the input panels, the two reports, saving, printing, links and closing.
+// the input panels, links and closing (the two reports, saving and printing
+// are in report_pages_test.cpp).
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -21,79 +22,15 @@
 #include <functional>
 
 #include "app/appearance.h"
-#include "app/frm_index.h"
+#include "app/main_window.h"
 #include "app/tool_dialogs.h"
 #include "app/ui_services.h"
 
-using hehun::ui::TFrmIndex;
+using hehun::ui::MainWindow;
 
-namespace {
+#include "main_window_fixture.h"
 
-const QDate kToday(2024, 3, 5);
-
-class FakeServices : public hehun::ui::UiServices {
- public:
-  void ShowInfo(QWidget*, const QString& text) override {
-    infos << text;
-    if (onInfo) onInfo();
-  }
-  void Notice(QWidget*, const QString& text) override { notices << text; }
-  void ShowError(QWidget*, const QString& text) override { errors << text; }
-  QString ChooseSaveFile(QFileDialog* dialog) override {
-    saveDialog = dialog;
-    return saveTo;
-  }
-  bool ChoosePrinter(QWidget*, QPrinter& printer) override {
-    if (pdfPath.isEmpty()) return false;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdfPath);
-    return true;
-  }
-  void OpenUrl(const QUrl& url) override { urls << url; }
-
-  QStringList infos, notices, errors;
-  QList<QUrl> urls;
-  QString saveTo, pdfPath;
-  QFileDialog* saveDialog = nullptr;
-  std::function<void()> onInfo;
-};
-
-template <class W>
-W* Find(QWidget& window, const char* name) {
-  W* w = window.findChild<W*>(QString::fromLatin1(name));
-  if (w == nullptr) qFatal("no control %s", name);
-  return w;
-}
-
-QStringList Lines(const QString& text) { return text.split(QLatin1Char('\n')); }
-
-void Click(QWidget& window, const char* name) { Find<QAbstractButton>(window, name)->click(); }
-
-void FillRow(QWidget& w, const char* name, const char* calendar, const char* year, const char* month,
-             const char* day, const char* hour, const char* minute, const QString& person, int calendarIndex,
-             const QString& y, const QString& m, const QString& d, const QString& h, const QString& min) {
-  Find<QLineEdit>(w, name)->setText(person);
-  Find<QComboBox>(w, calendar)->setCurrentIndex(calendarIndex);
-  Find<QComboBox>(w, year)->setCurrentText(y);
-  Find<QComboBox>(w, month)->setCurrentText(m);
-  Find<QComboBox>(w, day)->setCurrentText(d);
-  Find<QComboBox>(w, hour)->setCurrentText(h);
-  Find<QComboBox>(w, minute)->setCurrentText(min);
-}
-
-void FillCouple(QWidget& w) {
-  FillRow(w, "Xing", "ComDate", "SYear", "SMonth", "Sday", "Shour", "CBFen", QStringLiteral("张明"), 0, "1990", "6",
-          "15", QStringLiteral("午 11"), "30");
-  FillRow(w, "Xing3", "ComDate3", "SYear3", "SMonth3", "Sday3", "Shour3", "CBFen3", QStringLiteral("李芳"), 1, "1992",
-          "3", "8", QStringLiteral("卯 6"), "5");
-}
-
-const char kManFirstLine[] = "男方基本信息：";
-const char kClosingLine[] = "特别声明：以上分析只做参考，即使分析不佳世上也有欢喜冤家或旷世奇缘的情感。";
-
-}  // namespace
-
-class FrmIndexTest : public QObject {
+class MainWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -109,16 +46,6 @@ class FrmIndexTest : public QObject {
   void pageButtons_data();
   void pageButtons();
   void personalModeSwitching();
-  void marriageValidation_data();
-  void marriageValidation();
-  void manRowRefusalKeepsPreviousReport();
-  void completeMarriageReport();
-  void conversionErrorKeepsWrittenLines();
-  void personalReportReplacesMemo();
-  void personalValidationKeepsMemo();
-  void saveWritesUtf8Text();
-  void saveCancelledWritesNothing();
-  void printToPdf();
   void links_data();
   void links();
   void namingDialogIsFreshEachTime();
@@ -127,9 +54,9 @@ class FrmIndexTest : public QObject {
   void closingOtherwiseKeepsLockFiles();
 };
 
-void FrmIndexTest::windowLayout() {
+void MainWindowTest::windowLayout() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   QCOMPARE(w.objectName(), QStringLiteral("TFrmIndex"));
   QCOMPARE(w.size(), QSize(800, 590));
   QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
@@ -139,7 +66,7 @@ void FrmIndexTest::windowLayout() {
   QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
 }
 
-void FrmIndexTest::controlGeometry_data() {
+void MainWindowTest::controlGeometry_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<QRect>("geometry");
   QTest::addColumn<QString>("hint");
@@ -180,12 +107,12 @@ void FrmIndexTest::controlGeometry_data() {
   for (const auto& t : tools) QTest::newRow(t.name) << t.name << QRect(t.x, rows[t.row], 71, 71) << QString();
 }
 
-void FrmIndexTest::controlGeometry() {
+void MainWindowTest::controlGeometry() {
   QFETCH(QString, name);
   QFETCH(QRect, geometry);
   QFETCH(QString, hint);
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   QWidget* control = w.findChild<QWidget*>(name);
   QVERIFY(control != nullptr);
   if (geometry.isValid()) QCOMPARE(control->geometry(), geometry);
@@ -197,9 +124,9 @@ void FrmIndexTest::controlGeometry() {
   }
 }
 
-void FrmIndexTest::pagesInOrder() {
+void MainWindowTest::pagesInOrder() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   auto* pages = Find<QTabWidget>(w, "RzPageControl1");
   QVERIFY(pages->tabBar()->isHidden());
   const QStringList names{"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet10", "TabSheet9", "TabSheet8", "TabSheet4"};
@@ -220,17 +147,17 @@ void FrmIndexTest::pagesInOrder() {
   QVERIFY(Find<QWidget>(w, "NameB2")->isHidden());
 }
 
-void FrmIndexTest::startsOnMarriagePage() {
+void MainWindowTest::startsOnMarriagePage() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   w.show();
   QCOMPARE(Find<QTabWidget>(w, "RzPageControl1")->currentWidget()->objectName(), QStringLiteral("TabSheet1"));
   QVERIFY(Find<QWidget>(w, "MemoSuccess")->isVisible());
 }
 
-void FrmIndexTest::datesFromToday() {
+void MainWindowTest::datesFromToday() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   const std::pair<const char*, const char*> expected[] = {
       {"SlYear", "2024"}, {"SlMonth", "03"}, {"Slday", "05"}, {"Year1", "2024"}, {"Month1", "03"},
       {"Day1", "05"},     {"Year2", "2024"}, {"Month2", "03"}, {"Day2", "05"}};
@@ -243,9 +170,9 @@ void FrmIndexTest::datesFromToday() {
   QCOMPARE(Find<QComboBox>(w, "Slday")->count(), 31);
 }
 
-void FrmIndexTest::inputLists() {
+void MainWindowTest::inputLists() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   const QStringList hours{"子 0",  "丑 1",  "丑 2",  "寅 3",  "寅 4",  "卯 5",  "卯 6",  "辰 7",
                           "辰 8",  "巳 9",  "巳 10", "午 11", "午 12", "未 13", "未 14", "申 15",
                           "申 16", "酉 17", "酉 18", "戌 19", "戌 20", "亥 21", "亥 22", "子 23"};
@@ -293,7 +220,7 @@ void FrmIndexTest::inputLists() {
   QCOMPARE(Find<QPushButton>(w, "RzButton2")->text(), QStringLiteral("八字分析"));
 }
 
-void FrmIndexTest::nameBoxesTakeTwentyGbkBytes_data() {
+void MainWindowTest::nameBoxesTakeTwentyGbkBytes_data() {
   QTest::addColumn<QString>("typed");
   QTest::addColumn<QString>("kept");
   QTest::newRow("twelve characters") << "欧阳一二三四五六七八九十" << "欧阳一二三四五六七八";
@@ -302,11 +229,11 @@ void FrmIndexTest::nameBoxesTakeTwentyGbkBytes_data() {
   QTest::newRow("short name") << "王小明" << "王小明";
 }
 
-void FrmIndexTest::nameBoxesTakeTwentyGbkBytes() {
+void MainWindowTest::nameBoxesTakeTwentyGbkBytes() {
   QFETCH(QString, typed);
   QFETCH(QString, kept);
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   for (const char* name : {"Xing", "Xing3", "Xing2", "NameB2", "xing11", "xing22"}) {
     auto* edit = Find<QLineEdit>(w, name);
     edit->setText(typed);
@@ -322,7 +249,7 @@ void FrmIndexTest::nameBoxesTakeTwentyGbkBytes() {
   QCOMPARE(xing->text(), kept);
 }
 
-void FrmIndexTest::pageButtons_data() {
+void MainWindowTest::pageButtons_data() {
   QTest::addColumn<QString>("button");
   QTest::addColumn<QString>("page");
   QTest::newRow("合婚") << "RzToolButton2" << "TabSheet1";
@@ -335,11 +262,11 @@ void FrmIndexTest::pageButtons_data() {
   QTest::newRow("关于我们") << "RzToolButton10" << "TabSheet8";
 }
 
-void FrmIndexTest::pageButtons() {
+void MainWindowTest::pageButtons() {
   QFETCH(QString, button);
   QFETCH(QString, page);
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   w.show();
   auto* pages = Find<QTabWidget>(w, "RzPageControl1");
   pages->setCurrentIndex(5);
@@ -348,9 +275,9 @@ void FrmIndexTest::pageButtons() {
   QVERIFY(fake.infos.isEmpty() && fake.urls.isEmpty());
 }
 
-void FrmIndexTest::personalModeSwitching() {
+void MainWindowTest::personalModeSwitching() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   auto* button = Find<QPushButton>(w, "RzButton2");
   auto* memo = Find<QPlainTextEdit>(w, "Memo1");
   const struct {
@@ -367,220 +294,7 @@ void FrmIndexTest::personalModeSwitching() {
   }
 }
 
-void FrmIndexTest::marriageValidation_data() {
-  QTest::addColumn<QString>("control");
-  QTest::addColumn<QString>("message");
-  QTest::addColumn<QString>("focus");
-  QTest::newRow("man name") << "Xing" << "男方姓名不能为空!" << "Xing";
-  QTest::newRow("man year") << "SYear" << "请选择男方出生年!" << "";
-  QTest::newRow("man month") << "SMonth" << "请选择男方出生月!" << "";
-  QTest::newRow("man day") << "Sday" << "请选择男方出生日!" << "";
-  QTest::newRow("man hour") << "Shour" << "请选择男方出生小时!" << "";
-  QTest::newRow("woman name") << "Xing3" << "女方姓名不能为空!" << "Xing3";
-  QTest::newRow("woman year") << "SYear3" << "请选择女方出生年!" << "";
-  QTest::newRow("woman month") << "SMonth3" << "请选择女方出生月!" << "";
-  QTest::newRow("woman day") << "Sday3" << "请选择女方出生日!" << "";
-  QTest::newRow("woman hour") << "Shour3" << "请选择女方出生小时!" << "";
-}
-
-void FrmIndexTest::marriageValidation() {
-  QFETCH(QString, control);
-  QFETCH(QString, message);
-  QFETCH(QString, focus);
-  FakeServices fake;
-  TFrmIndex w(&fake, kToday);
-  w.show();
-  QVERIFY(QTest::qWaitForWindowActive(&w));
-  FillCouple(w);
-  // Blanks only count as empty.
-  if (auto* edit = w.findChild<QLineEdit*>(control))
-    edit->setText(QStringLiteral("   "));
-  else
-    Find<QComboBox>(w, control.toLatin1().constData())->setCurrentText(QStringLiteral(" "));
-  Find<QPushButton>(w, "RzButton2")->setFocus();
-
-  QString memoWhileShown;
-  auto* memo = Find<QPlainTextEdit>(w, "MemoSuccess");
-  fake.onInfo = [&] { memoWhileShown = memo->toPlainText(); };
-  Click(w, "RzBitBtn2");
-
-  QCOMPARE(fake.infos, QStringList{message});
-  QVERIFY(fake.errors.isEmpty());
-  if (!focus.isEmpty()) QCOMPARE(QApplication::focusWidget()->objectName(), focus);
-  else
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("RzButton2"));
-  if (control.endsWith(QLatin1Char('3'))) {
-    // The man's half is on the screen while the woman's message is shown.
-    QCOMPARE(Lines(memoWhileShown).first(), QString::fromUtf8(kManFirstLine));
-    QVERIFY(!memoWhileShown.contains(QStringLiteral("女方基本信息：")));
-    QCOMPARE(memo->toPlainText(), memoWhileShown);
-  } else {
-    QVERIFY(memo->toPlainText().isEmpty());
-  }
-}
-
-void FrmIndexTest::manRowRefusalKeepsPreviousReport() {
-  FakeServices fake;
-  TFrmIndex w(&fake, kToday);
-  FillCouple(w);
-  Click(w, "RzBitBtn2");
-  const QString report = Find<QPlainTextEdit>(w, "MemoSuccess")->toPlainText();
-  QVERIFY(!report.isEmpty());
-  Find<QLineEdit>(w, "Xing")->clear();
-  Click(w, "RzBitBtn2");
-  QCOMPARE(fake.infos, QStringList{QStringLiteral("男方姓名不能为空!")});
-  QCOMPARE(Find<QPlainTextEdit>(w, "MemoSuccess")->toPlainText(), report);
-}
-
-void FrmIndexTest::completeMarriageReport() {
-  FakeServices fake;
-  TFrmIndex w(&fake, kToday);
-  w.show();
-  FillCouple(w);
-  Click(w, "RzBitBtn2");
-  QVERIFY2(fake.infos.isEmpty() && fake.errors.isEmpty(), qPrintable((fake.infos + fake.errors).join('\n')));
-  auto* memo = Find<QPlainTextEdit>(w, "MemoSuccess");
-  const QStringList lines = Lines(memo->toPlainText());
-  QCOMPARE(lines.first(), QString::fromUtf8(kManFirstLine));
-  QVERIFY(lines.contains(QStringLiteral("女方基本信息：")));
-  QVERIFY(lines.contains(QStringLiteral("姓名：张明 年龄：34岁  属相：马  星座：双子座")) ||
-          memo->toPlainText().contains(QStringLiteral("姓名：张明 年龄：34岁")));
-  // The woman was entered in the lunar calendar: 1992 lunar 3-8 is 1992-04-10.
-  QVERIFY(memo->toPlainText().contains(QStringLiteral("您出生公历：1992年04月10日6点5分")));
-  QString last = lines.last();
-  for (int i = lines.size() - 1; last.trimmed().isEmpty() && i > 0; --i) last = lines[i - 1];
-  QCOMPARE(last, QString::fromUtf8(kClosingLine));
-  // Shown from its first line.
-  QCOMPARE(memo->textCursor().position(), 0);
-  QCOMPARE(memo->verticalScrollBar()->value(), 0);
-  QVERIFY(memo->verticalScrollBar()->maximum() > 0);
-}
-
-void FrmIndexTest::conversionErrorKeepsWrittenLines() {
-  FakeServices fake;
-  TFrmIndex w(&fake, kToday);
-  FillCouple(w);
-  Find<QComboBox>(w, "ComDate3")->setCurrentIndex(0);
-  Find<QComboBox>(w, "SMonth3")->setCurrentText("2");
-  Find<QComboBox>(w, "Sday3")->setCurrentText("30");
-  Click(w, "RzBitBtn2");
-  QVERIFY(fake.infos.isEmpty());
-  QCOMPARE(fake.errors.size(), 1);
-  QVERIFY(fake.errors.first().contains(QStringLiteral("1992-2-30")));
-  const QString text = Find<QPlainTextEdit>(w, "MemoSuccess")->toPlainText();
-  QCOMPARE(Lines(text).first(), QString::fromUtf8(kManFirstLine));
-  QVERIFY(!text.contains(QStringLiteral("女方基本信息：")));
-}
-
-void FrmIndexTest::personalReportReplacesMemo() {
-  FakeServices fake;
-  TFrmIndex w(&fake, kToday);
-  Click(w, "RzToolButton1");
-  Find<QLineEdit>(w, "Xing2")->setText(QStringLiteral("陈静"));
-  Find<QComboBox>(w, "CBsex2")->setCurrentIndex(1);
-  Find<QComboBox>(w, "SYear2")->setCurrentText("1988");
-  Find<QComboBox>(w, "SMonth2")->setCurrentText("4");
-  Find<QComboBox>(w, "Sday2")->setCurrentText("21");
-  Find<QComboBox>(w, "Shour2")->setCurrentText(QStringLiteral("辰 8"));
-  auto* memo = Find<QPlainTextEdit>(w, "Memo1");
-
-  Click(w, "RzButton2");
-  QVERIFY2(fake.infos.isEmpty() && fake.errors.isEmpty(), qPrintable((fake.infos + fake.errors).join('\n')));
-  const QString bazi = memo->toPlainText();
-  QVERIFY(bazi.startsWith(QStringLiteral("\n\n姓名：陈静\n年龄：36岁\n")));
-  QCOMPARE(bazi.count(QStringLiteral("批八字内容分隔线")), 4);
-  Click(w, "RzButton2");
-  QCOMPARE(memo->toPlainText(), bazi);  // replaced, not appended
-
-  Click(w, "RzToolButton3");
-  QVERIFY(memo->toPlainText().isEmpty());
-  Click(w, "RzButton2");
-  const QString star = memo->toPlainText();
-  QVERIFY(star.contains(QStringLiteral("星座：金牛座")));
-  QCOMPARE(star.count(QStringLiteral("星座分析内容分隔线")), 4);
-  QVERIFY(!star.contains(QStringLiteral("批八字内容分隔线")));
-}
-
-void FrmIndexTest::personalValidationKeepsMemo() {
-  FakeServices fake;
-  TFrmIndex w(&fake, kToday);
-  auto* memo = Find<QPlainTextEdit>(w, "Memo1");
-  memo->setPlainText(QStringLiteral("上一次的结果"));
-  const struct {
-    const char* control;
-    const char* message;
-  } cases[] = {{"SYear2", "请选择出生年!"}, {"SMonth2", "请选择出生月!"}, {"Sday2", "请选择出生日!"},
-               {"Shour2", "请选择出生小时!"}};
-  for (const auto& c : cases) {
-    fake.infos.clear();
-    Find<QComboBox>(w, c.control)->setCurrentText(QString());
-    Click(w, "RzButton2");
-    QCOMPARE(fake.infos, QStringList{QString::fromUtf8(c.message)});
-    QCOMPARE(memo->toPlainText(), QStringLiteral("上一次的结果"));
-    Find<QComboBox>(w, c.control)->setCurrentIndex(1);
-  }
-  // A date that does not exist: the error box, and the old text stays.
-  Find<QComboBox>(w, "SMonth2")->setCurrentText("2");
-  Find<QComboBox>(w, "Sday2")->setCurrentText("30");
-  Click(w, "RzButton2");
-  QCOMPARE(fake.errors.size(), 1);
-  QCOMPARE(memo->toPlainText(), QStringLiteral("上一次的结果"));
-}
-
-void FrmIndexTest::saveWritesUtf8Text() {
-  QTemporaryDir dir;
-  FakeServices fake;
-  TFrmIndex w(&fake, kToday);
-  const struct {
-    const char* memo;
-    const char* button;
-  } pages[] = {{"MemoSuccess", "RzBitBtn24"}, {"Memo1", "RzBitBtn8"}, {"Memo2", "RzBitBtn33"}};
-  for (const auto& p : pages) {
-    const QString text = QStringLiteral("%1\n姓名：张明  年龄：34岁\n\n  日柱：丙午").arg(QLatin1String(p.memo));
-    Find<QPlainTextEdit>(w, p.memo)->setPlainText(text);
-    fake.saveTo = dir.filePath(QLatin1String(p.memo) + QStringLiteral(".txt"));
-    fake.saveDialog = nullptr;
-    Click(w, p.button);
-    QCOMPARE(fake.saveDialog, Find<QFileDialog>(w, "SaveDialog1"));
-    QFile file(fake.saveTo);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(QString::fromUtf8(file.readAll()), text + QLatin1Char('\n'));
-  }
-  QVERIFY(fake.errors.isEmpty());
-}
-
-void FrmIndexTest::saveCancelledWritesNothing() {
-  QTemporaryDir dir;
-  FakeServices fake;
-  TFrmIndex w(&fake, kToday);
-  Find<QPlainTextEdit>(w, "MemoSuccess")->setPlainText(QStringLiteral("报告"));
-  fake.saveTo.clear();
-  Click(w, "RzBitBtn24");
-  QVERIFY(fake.saveDialog != nullptr);
-  QVERIFY(QDir(dir.path()).isEmpty());
-  QVERIFY(fake.errors.isEmpty() && fake.infos.isEmpty());
-}
-
-void FrmIndexTest::printToPdf() {
-  QTemporaryDir dir;
-  FakeServices fake;
-  TFrmIndex w(&fake, kToday);
-  const struct {
-    const char* memo;
-    const char* button;
-  } pages[] = {{"MemoSuccess", "RzBitBtn4"}, {"Memo1", "RzBitBtn7"}, {"Memo2", "RzBitBtn30"}};
-  for (const auto& p : pages) {
-    Find<QPlainTextEdit>(w, p.memo)->setPlainText(QStringLiteral("男方基本信息：\n\n姓名：张明"));
-    fake.pdfPath = dir.filePath(QLatin1String(p.memo) + QStringLiteral(".pdf"));
-    Click(w, p.button);
-    QFile pdf(fake.pdfPath);
-    QVERIFY(pdf.open(QIODevice::ReadOnly));
-    QVERIFY(pdf.read(5) == "%PDF-");
-    QVERIFY(pdf.size() > 1000);
-  }
-}
-
-void FrmIndexTest::links_data() {
+void MainWindowTest::links_data() {
   QTest::addColumn<QString>("button");
   QTest::addColumn<QUrl>("url");
   // The shipped contacts.ini beside the program (the chat tile, without a QQ
@@ -590,18 +304,18 @@ void FrmIndexTest::links_data() {
   QTest::newRow("web site") << "RzToolButton40" << QUrl("https://www.example.com");
 }
 
-void FrmIndexTest::links() {
+void MainWindowTest::links() {
   QFETCH(QString, button);
   QFETCH(QUrl, url);
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   w.findChild<QToolButton*>(button)->click();
   QCOMPARE(fake.urls, QList<QUrl>{url});
 }
 
-void FrmIndexTest::namingDialogIsFreshEachTime() {
+void MainWindowTest::namingDialogIsFreshEachTime() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   w.show();
   QList<QPointer<QDialog>> opened;
   for (int i = 0; i < 2; ++i) {
@@ -619,9 +333,9 @@ void FrmIndexTest::namingDialogIsFreshEachTime() {
   QVERIFY(!opened[1]->isVisible());
 }
 
-void FrmIndexTest::buttonsWithoutActionDoNothing() {
+void MainWindowTest::buttonsWithoutActionDoNothing() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   w.show();
   Click(w, "RzToolButton8");
   const QList<QWidget*> before = QApplication::topLevelWidgets();
@@ -645,7 +359,7 @@ void MakeLockFiles(const QTemporaryDir& dir) {
 // The child process of closingSequenceRemovesLockFiles.
 int RunCloseChild() {
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   w.SetLockFileDir(qEnvironmentVariable("HEHUN_UI_LOCK_DIR"));
   w.show();
   QTest::mouseClick(w.findChild<QToolButton*>(QStringLiteral("RzToolButton12")), Qt::LeftButton);
@@ -654,7 +368,7 @@ int RunCloseChild() {
 
 }  // namespace
 
-void FrmIndexTest::closingSequenceRemovesLockFiles() {
+void MainWindowTest::closingSequenceRemovesLockFiles() {
   QTemporaryDir dir;
   MakeLockFiles(dir);
   QProcess child;
@@ -672,11 +386,11 @@ void FrmIndexTest::closingSequenceRemovesLockFiles() {
   QVERIFY(QFile::exists(dir.filePath("BookFile.dll")));
 }
 
-void FrmIndexTest::closingOtherwiseKeepsLockFiles() {
+void MainWindowTest::closingOtherwiseKeepsLockFiles() {
   QTemporaryDir dir;
   MakeLockFiles(dir);
   FakeServices fake;
-  TFrmIndex w(&fake, kToday);
+  MainWindow w(&fake, kToday);
   w.SetLockFileDir(dir.path());
   w.show();
   QVERIFY(w.close());
@@ -689,8 +403,8 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(hehun::ui::AppTitle());
   hehun::ui::ApplyAppearance(app);
   if (qEnvironmentVariable("HEHUN_UI_TEST_CHILD") == QLatin1String("close")) return RunCloseChild();
-  FrmIndexTest test;
+  MainWindowTest test;
   return QTest::qExec(&test, argc, argv);
 }
 
-#include "frm_index_test.moc"
+#include "main_window_test.moc"

@@ -6,12 +6,13 @@
 
 #include "app/appearance.h"
 #include "app/divination_dialogs.h"
+#include "app/omen_window.h"
 #include "app/ui_services.h"
 #include "divination/omens.h"
 
 namespace hehun::ui {
 
-TFormOnther::TFormOnther(QWidget* parent) : QWidget(parent, Qt::Window) {
+OmenWindow::OmenWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("TFormOnther"));
   setAttribute(Qt::WA_DeleteOnClose);
   setFont(UiFont(13));
@@ -60,13 +61,13 @@ TFormOnther::TFormOnther(QWidget* parent) : QWidget(parent, Qt::Window) {
   setFixedSize(540, 500);
 }
 
-QPointer<TFormOnther>& CurrentOmenWindow() {
-  static QPointer<TFormOnther> current;
+QPointer<OmenWindow>& CurrentOmenWindow() {
+  static QPointer<OmenWindow> current;
   return current;
 }
 
-TFormOnther* ShowOmenPage(const QString& title, int pageIndex, QWidget* owner) {
-  auto* window = new TFormOnther(owner);
+OmenWindow* ShowOmenPage(const QString& title, int pageIndex, QWidget* owner) {
+  auto* window = new OmenWindow(owner);
   window->setWindowTitle(title);
   window->pages()->setCurrentIndex(pageIndex);
   CurrentOmenWindow() = window;

@@ -1,6 +1,6 @@
-// The main window: the painted title bar and page buttons, the page stack
-// with the birth-data panels, the report areas, the function page and the
-// closing sequence.
+// The main window: the painted frame and title bar, the page buttons, the
+// page stack with its pages (each built by its own class), saving and
+// printing a page's result, and the closing sequence.
 #pragma once
 
 #include <QDate>
@@ -12,8 +12,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/input_panels.h"
-#include "reports/marriage_report.h"
+#include "calendar/date.h"
 
 class QComboBox;
 class QFileDialog;
@@ -27,24 +26,22 @@ class QTextBrowser;
 namespace hehun::ui {
 
 class UiServices;
-class TFrmQiming;
 class PictureButton;
+class MarriagePage;
+class PersonalPage;
 class AlmanacPage;
 class WeddingPage;
-class TFRM_Date;
-class TFrmSxpd;
-class TFrmXzpd;
-class TFrmXxpd;
+class FunctionPage;
 
-class TFrmIndex : public QWidget {
+class MainWindow : public QWidget {
   Q_OBJECT
  public:
   // `services` answers for the desktop (message boxes, file and printer
   // choice, opening addresses); without it the real dialogs are used.
   // `today` fixes the date the window starts from and reports count ages
   // from; without it the system clock is read.
-  explicit TFrmIndex(UiServices* services = nullptr, QDate today = QDate(), QWidget* parent = nullptr);
-  ~TFrmIndex() override;
+  explicit MainWindow(UiServices* services = nullptr, QDate today = QDate(), QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   QDate Today() const;
   // The folder of the database lock files removed by the closing sequence
@@ -65,22 +62,9 @@ class TFrmIndex : public QWidget {
   void RzToolButton9Click();
   void RzToolButton11Click();
   void RzToolButton12Click();
-  // The reports.
-  void RzBitBtn2Click();
-  void RzButton2Click();
   // Saving and printing the result text of a page.
   void SaveResult(QPlainTextEdit* memo, const QString& suggestedName);
   void PrintResult(QPlainTextEdit* memo, const QString& title);
-  // Function page.
-  void RzToolButton36Click();
-  void RzToolButton37Click();
-  void RzToolButton20Click();  // 星座配对
-  void RzToolButton21Click();  // 生肖配对
-  void RzToolButton22Click();  // 血型配对
-  void RzToolButton38Click();
-  void RzToolButton39Click();
-  void RzToolButton40Click();
-
   // The links handed to the desktop.
   static QUrl WebSiteUrl();
   static QUrl MailUrl();
@@ -96,18 +80,12 @@ class TFrmIndex : public QWidget {
   void BuildTitleBar();
   void BuildTopButtons();
   void BuildPages();
-  void BuildMarriagePage(QWidget* page);
-  void BuildPersonalPage(QWidget* page);
   void BuildAlmanacPage(QWidget* page);
   void BuildWeddingPage(QWidget* page);
-  void BuildFunctionPage(QWidget* page);
   void BuildAboutPage(QWidget* page);
   void FillDatesFromToday();
   void ShowPage(QWidget* page);
-  void ShowUserError(const std::exception& error);
-  void ShowReportArea();
   hehun::Ymd TodayYmd() const;
-  QPlainTextEdit* MakeResultArea(QWidget* page, const char* objectName, const QRect& geometry);
   void DeleteLockFiles() const;
 
   std::unique_ptr<UiServices> ownServices_;
@@ -131,19 +109,9 @@ class TFrmIndex : public QWidget {
   QWidget* tabSheet4_ = nullptr;   // 结婚吉日
   QFileDialog* saveDialog_ = nullptr;
 
-  // 合婚
-  BirthRowControls man_, woman_;
-  QPlainTextEdit* memoSuccess_ = nullptr;
-  hehun::ReportArea reportArea_;
-  hehun::MarriageHiddenLists hiddenLists_;
-  // 八字及星座
-  QLineEdit* xing2_ = nullptr;
-  QLineEdit* nameB2_ = nullptr;
-  QComboBox* sex2_ = nullptr;
-  QComboBox* calendar2_ = nullptr;
-  QComboBox *year2_ = nullptr, *month2_ = nullptr, *day2_ = nullptr, *hour2_ = nullptr, *minute2_ = nullptr;
-  QPushButton* rzButton2_ = nullptr;
-  QPlainTextEdit* memo1_ = nullptr;
+  MarriagePage* marriagePage_ = nullptr;
+  PersonalPage* personalPage_ = nullptr;
+  FunctionPage* functionPage_ = nullptr;
   // 本日黄历
   QComboBox *slYear_ = nullptr, *slMonth_ = nullptr, *slDay_ = nullptr;
   AlmanacPage* almanacPage_ = nullptr;
@@ -153,15 +121,10 @@ class TFrmIndex : public QWidget {
   QPlainTextEdit* memo2_ = nullptr;
   WeddingPage* weddingPage_ = nullptr;
 
-  QPointer<TFrmQiming> frmQiming_;
   // The page buttons across the top, in the order of kTopButtons; the one of
   // the current page is shown selected.
   std::vector<PictureButton*> topButtons_;
   void MarkTopButtons(QWidget* page);
-  QPointer<TFRM_Date> frmDate_;
-  QPointer<TFrmXzpd> frmXzpd_;
-  QPointer<TFrmSxpd> frmSxpd_;
-  QPointer<TFrmXxpd> frmXxpd_;
 };
 
 }  // namespace hehun::ui

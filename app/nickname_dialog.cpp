@@ -10,6 +10,7 @@
 
 #include "app/appearance.h"
 #include "app/divination_dialogs.h"
+#include "app/nickname_dialog.h"
 #include "app/ui_services.h"
 #include "app/window_services.h"
 #include "divination/pinyin.h"
@@ -17,7 +18,7 @@
 
 namespace hehun::ui {
 
-TFrmWangming::TFrmWangming(QWidget* parent) : QDialog(parent) {
+NicknameDialog::NicknameDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TFrmWangming"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("网名与性格"));
@@ -36,7 +37,7 @@ TFrmWangming::TFrmWangming(QWidget* parent) : QDialog(parent) {
     edtmun_->setText(upper);
     edtmun_->setCursorPosition(cursor);
   });
-  connect(strip.run, &QPushButton::clicked, this, &TFrmWangming::RzBitBtn1Click);
+  connect(strip.run, &QPushButton::clicked, this, &NicknameDialog::RzBitBtn1Click);
   auto* inputLayout = new QVBoxLayout(input);
   inputLayout->setContentsMargins(10, 10, 10, 10);
   inputLayout->addLayout(strip.row);
@@ -69,7 +70,7 @@ TFrmWangming::TFrmWangming(QWidget* parent) : QDialog(parent) {
   setFixedSize(500, 260);
 }
 
-void TFrmWangming::RzBitBtn1Click() {
+void NicknameDialog::RzBitBtn1Click() {
   const std::string name = hehun::Trim(ToUtf8(edtmun_->text()));
   if (name.empty()) {
     ServicesOf(this).ShowInfo(this, FromUtf8(hehun::kNicknameEmptyMessage));
@@ -80,7 +81,7 @@ void TFrmWangming::RzBitBtn1Click() {
   trait_->setText(FromUtf8(r.traitLine));
 }
 
-bool TFrmWangming::eventFilter(QObject* watched, QEvent* event) {
+bool NicknameDialog::eventFilter(QObject* watched, QEvent* event) {
   if (watched == edtmun_ && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {

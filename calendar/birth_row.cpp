@@ -1,4 +1,4 @@
-#include "reports/birth_row.h"
+#include "calendar/birth_row.h"
 
 #include "refdb/gbk.h"
 #include "refdb/text.h"

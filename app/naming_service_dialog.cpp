@@ -1,4 +1,4 @@
-#include "app/tool_dialogs.h"
+#include "app/naming_service_dialog.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -21,7 +21,7 @@ const char kNamingText[] = R"(<h3 style="color:#a31f22;">起名服务</h3>
 
 }  // namespace
 
-TFrmQiming::TFrmQiming(QWidget* parent) : QDialog(parent) {
+NamingServiceDialog::NamingServiceDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TFrmQiming"));
   setWindowTitle(QStringLiteral("起名服务"));
   setFixedSize(480, 500);

@@ -11,11 +11,11 @@
 #include <QToolButton>
 
 #include "app/appearance.h"
-#include "app/frm_date.h"
-#include "app/frm_index.h"
+#include "app/calendar_viewer.h"
+#include "app/main_window.h"
 #include "app/ui_services.h"
 
-using hehun::ui::TFRM_Date;
+using hehun::ui::CalendarViewer;
 
 namespace {
 
@@ -33,7 +33,7 @@ QString Text(QWidget& w, const char* name) { return Find<QLabel>(w, QString::fro
 
 // The cell (1 to 37) that shows day `day` of the month on screen.
 int CellOfDay(QWidget& w, int day) {
-  for (int i = 1; i <= TFRM_Date::kCells; ++i)
+  for (int i = 1; i <= CalendarViewer::kCells; ++i)
     if (!Number(w, i)->isHidden() && Number(w, i)->text() == QString::number(day)) return i;
   return 0;
 }
@@ -54,12 +54,12 @@ class FakeServices : public hehun::ui::UiServices {
 
 }  // namespace
 
-class FrmDateTest : public QObject {
+class CalendarViewerTest : public QObject {
   Q_OBJECT
 
  private slots:
   void ControlsAndTemplates() {
-    TFRM_Date w(nullptr, QDate(2024, 3, 5));
+    CalendarViewer w(nullptr, QDate(2024, 3, 5));
     w.show();
     QCOMPARE(w.windowTitle(), QStringLiteral("岚景日历"));
     QCOMPARE(w.size(), QSize(331, 285));  // client area of the 339 x 319 window
@@ -90,7 +90,7 @@ class FrmDateTest : public QObject {
   }
 
   void February2020() {
-    TFRM_Date w(nullptr, QDate(2020, 2, 14));
+    CalendarViewer w(nullptr, QDate(2020, 2, 14));
     w.show();
     // 1 February 2020 is a Saturday: cells 7 to 35.
     for (int i = 1; i <= 37; ++i) {
@@ -125,7 +125,7 @@ class FrmDateTest : public QObject {
   }
 
   void LunarNewYearAndMonthsStartingOnSaturday() {
-    TFRM_Date w(nullptr, QDate(2023, 1, 10));
+    CalendarViewer w(nullptr, QDate(2023, 1, 10));
     w.show();
     QCOMPARE(Text(w, "Label21"), QStringLiteral("寅虎"));  // still 腊月 on 10 January
     // The festival replaces the red month name on 正月初一.
@@ -153,7 +153,7 @@ class FrmDateTest : public QObject {
   }
 
   void SpinnersKeepTheDayWithinTheMonth() {
-    TFRM_Date w(nullptr, QDate(2024, 3, 31));
+    CalendarViewer w(nullptr, QDate(2024, 3, 31));
     w.show();
     auto* month = Find<QSpinBox>(w, QStringLiteral("UpDown2"));
     auto* year = Find<QSpinBox>(w, QStringLiteral("UpDown1"));
@@ -180,7 +180,7 @@ class FrmDateTest : public QObject {
   }
 
   void ClicksOnDaysNumbersAndToday() {
-    TFRM_Date w(nullptr, QDate(2024, 3, 5));
+    CalendarViewer w(nullptr, QDate(2024, 3, 5));
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const int cell18 = CellOfDay(w, 18);
@@ -215,7 +215,7 @@ class FrmDateTest : public QObject {
   }
 
   void TodayOutsideTheTableShowsGregorianDaysOnly() {
-    TFRM_Date w(nullptr, QDate(2060, 1, 1));
+    CalendarViewer w(nullptr, QDate(2060, 1, 1));
     w.show();
     QCOMPARE(Text(w, "Label1"), QStringLiteral("2060"));
     QCOMPARE(Text(w, "Label21"), QString());
@@ -225,7 +225,7 @@ class FrmDateTest : public QObject {
   }
 
   void ClosesWhenAnotherWindowBecomesActive() {
-    TFRM_Date w(nullptr, QDate(2024, 3, 5));
+    CalendarViewer w(nullptr, QDate(2024, 3, 5));
     w.show();
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -238,13 +238,13 @@ class FrmDateTest : public QObject {
 
   void FunctionPageOpensAFreshViewerEachTime() {
     FakeServices services;
-    hehun::ui::TFrmIndex main(&services, QDate(2024, 3, 5));
+    hehun::ui::MainWindow main(&services, QDate(2024, 3, 5));
     main.show();
     auto* button = Find<QToolButton>(main, QStringLiteral("RzToolButton36"));
-    QList<QPointer<TFRM_Date>> opened;
+    QList<QPointer<CalendarViewer>> opened;
     for (int i = 0; i < 2; ++i) {
       QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<TFRM_Date*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<CalendarViewer*>(QApplication::activeModalWidget());
         QVERIFY(dialog != nullptr);
         QVERIFY(dialog->isModal());
         opened << dialog;
@@ -266,16 +266,16 @@ int main(int argc, char** argv) {
   // Optional pictures of the window for a look by eye (not part of the checks).
   if (const QString dir = qEnvironmentVariable("HEHUN_SCREENSHOT_DIR"); !dir.isEmpty()) {
     FakeServices services;
-    hehun::ui::TFrmIndex main(&services, QDate(2024, 3, 5));  // the viewer's owner, as on the function page
+    hehun::ui::MainWindow main(&services, QDate(2024, 3, 5));  // the viewer's owner, as on the function page
     for (const QDate& today : {QDate(2020, 2, 14), QDate(2023, 1, 22), QDate(2021, 5, 1)}) {
-      TFRM_Date w(&main, today);
+      CalendarViewer w(&main, today);
       w.show();
       QTest::qWait(50);
-      w.grab().save(dir + QStringLiteral("/frm_date_%1.png").arg(today.toString(QStringLiteral("yyyyMMdd"))));
+      w.grab().save(dir + QStringLiteral("/calendar_viewer_%1.png").arg(today.toString(QStringLiteral("yyyyMMdd"))));
     }
   }
-  FrmDateTest test;
+  CalendarViewerTest test;
   return QTest::qExec(&test, argc, argv);
 }
 
-#include "frm_date_test.moc"
+#include "calendar_viewer_test.moc"

@@ -1,4 +1,4 @@
-#include "reports/line_sink.h"
+#include "refdb/line_sink.h"
 
 namespace hehun {
 

@@ -1,0 +1,75 @@
+#include "app/personal_page.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "app/input_panels.h"
+#include "app/ui_services.h"
+#include "refdb/refdb.h"
+#include "reports/personal_report.h"
+
+namespace hehun::ui {
+
+PersonalPage::PersonalPage(QWidget* page, QWidget* window, UiServices& services, ResultFn saveResult,
+                           ResultFn printResult, std::function<hehun::Ymd()> today)
+    : QObject(page), window_(window), services_(services), today_(std::move(today)) {
+  MakeStrip(page, QRect(4, 4, 782, 40));
+  const int y = 12;
+  MakeLabel(page, QStringLiteral("姓名"), QRect(14, y, 26, 24));
+  xing2_ = MakeNameBox(page, "Xing2", QRect(40, y, 128, 24));
+  nameB2_ = MakeNameBox(page, "NameB2", QRect(168, y, 2, 24));
+  nameB2_->setVisible(false);
+  sex2_ = MakeCombo(page, "CBsex2", QRect(172, y, 46, 24), {QStringLiteral("男"), QStringLiteral("女")}, false, 0);
+  calendar2_ = MakeCombo(page, "ComDate2", QRect(222, y, 58, 24), ShortCalendarItems(), false, 0);
+  year2_ = MakeCombo(page, "SYear2", QRect(284, y, 54, 24), YearItems(), true, 90);
+  MakeLabel(page, QStringLiteral("年"), QRect(339, y, 13, 24));
+  month2_ = MakeCombo(page, "SMonth2", QRect(353, y, 40, 24), NumberItems(1, 12), true, 0);
+  MakeLabel(page, QStringLiteral("月"), QRect(394, y, 13, 24));
+  day2_ = MakeCombo(page, "Sday2", QRect(408, y, 40, 24), NumberItems(1, 31), true, 0);
+  MakeLabel(page, QStringLiteral("日"), QRect(449, y, 13, 24));
+  hour2_ = MakeCombo(page, "Shour2", QRect(463, y, 56, 24), HourItems(), true, 0);
+  MakeLabel(page, QStringLiteral("时"), QRect(520, y, 13, 24));
+  minute2_ = MakeCombo(page, "CBFen2", QRect(534, y, 40, 24), NumberItems(0, 59), true, 0);
+  MakeLabel(page, QStringLiteral("分"), QRect(575, y, 13, 24));
+
+  rzButton2_ = MakePageButton(page, "RzButton2", QStringLiteral("八字分析"), QRect(592, 10, 82, 28));
+  auto* print = MakePageButton(page, "RzBitBtn7", QStringLiteral("打印"), QRect(680, 10, 50, 28));
+  auto* save = MakePageButton(page, "RzBitBtn8", QStringLiteral("保存"), QRect(734, 10, 50, 28));
+  memo1_ = MakeResultArea(page, "Memo1", QRect(4, 50, 782, 402));
+
+  connect(rzButton2_, &QPushButton::clicked, this, &PersonalPage::RzButton2Click);
+  connect(save, &QPushButton::clicked, this,
+          [this, saveResult] { saveResult(memo1_, rzButton2_->text() + QStringLiteral(".txt")); });
+  connect(print, &QPushButton::clicked, this, [this, printResult] { printResult(memo1_, rzButton2_->text()); });
+}
+
+void PersonalPage::RzButton2Click() {
+  hehun::PersonalInput input;
+  input.name = ToUtf8(xing2_->text());
+  input.secondName = ToUtf8(nameB2_->text());
+  input.sex = ToUtf8(sex2_->currentText());
+  input.calendarIndex = calendar2_->currentIndex();
+  input.year = ToUtf8(year2_->currentText());
+  input.month = ToUtf8(month2_->currentText());
+  input.day = ToUtf8(day2_->currentText());
+  input.hour = ToUtf8(hour2_->currentText());
+  input.minute = ToUtf8(minute2_->currentText());
+  const hehun::PersonalMode mode = hehun::PersonalModeOfCaption(ToUtf8(rzButton2_->text()));
+
+  WindowMessages messages(services_, window_);
+  hehun::LineList report;  // assembled off screen, shown only when complete
+  try {
+    hehun::RefDb db;
+    if (!hehun::RunPersonalReport(input, mode, report, messages, db, today_())) return;
+  } catch (const std::exception& error) {
+    services_.ShowError(window_, FromUtf8(error.what()));
+    return;
+  } catch (const hehun::SilentAbort&) {
+    return;
+  }
+  memo1_->setPlainText(FromUtf8(report.Text()));
+}
+
+}  // namespace hehun::ui

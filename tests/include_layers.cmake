@@ -1,0 +1,42 @@
+# Checks that every folder of the program includes only from the floors
+# below it (and from itself), and that the core has no Qt include:
+#   refdb → calendar → bazi → almanac, divination, knowledge → reports → cli, app
+# Run as: cmake -DSOURCE_DIR=<repository> -P include_layers.cmake
+set(floors refdb calendar bazi almanac divination knowledge reports cli app)
+set(floor_refdb 0)
+set(floor_calendar 1)
+set(floor_bazi 2)
+set(floor_almanac 3)
+set(floor_divination 3)
+set(floor_knowledge 3)
+set(floor_reports 4)
+set(floor_cli 5)
+set(floor_app 5)
+
+set(faults "")
+foreach(folder ${floors})
+  file(GLOB sources ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
+  foreach(source ${sources})
+    file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
+    foreach(line ${includes})
+      file(RELATIVE_PATH name ${SOURCE_DIR} ${source})
+      if(line MATCHES "#[ \t]*include[ \t]*\"([a-z_]+)/[^\"]+\"")
+        set(target ${CMAKE_MATCH_1})
+        if(NOT DEFINED floor_${target})
+          continue()
+        endif()
+        # Beside itself a folder includes only what lies on a lower floor.
+        if(NOT target STREQUAL folder AND NOT floor_${target} LESS floor_${folder})
+          string(APPEND faults "  ${name}: ${line} (${target}/ is not below ${folder}/)\n")
+        endif()
+      elseif(line MATCHES "#[ \t]*include[ \t]*<(Q[A-Za-z]+)" AND NOT folder STREQUAL "app")
+        string(APPEND faults "  ${name}: ${line} (Qt outside app/)\n")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(faults)
+  message(FATAL_ERROR "Includes against the order of the layers:\n${faults}")
+endif()
+message(STATUS "Every include points to a lower layer.")
