@@ -31,6 +31,10 @@ ConceptionTableWindow::ConceptionTableWindow(QWidget* parent) : QDialog(parent) 
   text.chop(1);
   table->setPlainText(text);
 
+  auto* notice = new QLabel(FromUtf8(hehun::kConceptionLawNotice), this);
+  notice->setObjectName(QStringLiteral("LabelNotice"));
+  notice->setWordWrap(true);
+
   auto* note = new QLabel(FromUtf8(hehun::kConceptionNote), this);
   note->setObjectName(QStringLiteral("RzLabel1"));
   note->setProperty("role", QStringLiteral("hours"));
@@ -40,6 +44,7 @@ ConceptionTableWindow::ConceptionTableWindow(QWidget* parent) : QDialog(parent) 
   layout->setContentsMargins(12, 12, 12, 10);
   layout->setSpacing(8);
   layout->addWidget(table, 1);
+  layout->addWidget(notice);
   layout->addWidget(note);
   setFixedSize(620, 680);
 }

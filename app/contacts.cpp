@@ -11,7 +11,7 @@
 namespace hehun::ui {
 
 QString ContactsFilePath() {
-  return QDir(QString::fromStdString(hehun::DataDir().string())).filePath(QStringLiteral("contacts.ini"));
+  return QString::fromStdString(hehun::SiteConfigFile("contacts.ini").string());
 }
 
 Contacts ReadContacts() {

@@ -1,6 +1,7 @@
 // The product's contact addresses (support QQ number, mail address, web
-// site), read from the small configuration file "contacts.ini" beside the
-// program, so that they can be set without building the program again.
+// site), read from the site configuration file "contacts.ini" (in /etc/hehun,
+// else beside the program), so that they can be set without building the
+// program again.
 #pragma once
 
 #include <QString>
@@ -14,8 +15,7 @@ struct Contacts {
   QUrl web;      // empty when not set or not an http(s) address
 };
 
-// The file in the data folder (the program's folder unless tests point the
-// core elsewhere).
+// The file hehun::SiteConfigFile names (the override folder's in tests).
 QString ContactsFilePath();
 
 // Reads the file; a missing file or a missing or malformed entry gives an

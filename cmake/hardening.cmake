@@ -1,4 +1,4 @@
-# Sanitizer and fuzzing builds.
+# Sanitizer and fuzzing builds, and the hardening flags of every other build.
 #
 #   -DHEHUN_SANITIZE=ON   every target built with AddressSanitizer and
 #                         UndefinedBehaviorSanitizer; any finding stops the
@@ -21,4 +21,17 @@ if(HEHUN_SANITIZE)
   set(HEHUN_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all)
   add_compile_options(${HEHUN_SANITIZER_FLAGS} -fno-omit-frame-pointer)
   add_link_options(${HEHUN_SANITIZER_FLAGS})
+endif()
+
+# Debian's hardening flags (dpkg-buildflags with hardening=+all) for every
+# build that is not instrumented: stack protector, format checks, fortified
+# libc calls in optimised builds, position-independent executables, and
+# read-only relocations bound at start-up.
+if(NOT HEHUN_SANITIZE)
+  include(CheckPIESupported)
+  check_pie_supported()
+  set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+  add_compile_options(-fstack-protector-strong -Wformat -Werror=format-security)
+  add_compile_definitions($<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+  add_link_options(-Wl,-z,relro -Wl,-z,now)
 endif()

@@ -9,15 +9,24 @@ namespace hehun {
 
 namespace {
 
-// Entries 0 to 80 from data/divination (number81.tsv, character_types.tsv).
+// The entries of numbers 1 to 81, in order, from data/divination
+// (number81.tsv, character_types.tsv).
 constexpr std::string_view kEntries[] = {
 #include "number81_table.inc"
 };
-static_assert(std::size(kEntries) == kNumber81Count, "one entry for every remainder 0 to 80");
+static_assert(std::size(kEntries) == kNumber81Count, "one entry for every number 1 to 81");
 
 }  // namespace
 
-std::string_view Number81Entry(int r) { return r >= 0 && r < kNumber81Count ? kEntries[r] : kNumber81Refusal; }
+std::string_view Number81Entry(int n) { return n >= 1 && n <= kNumber81Count ? kEntries[n - 1] : kNumber81Refusal; }
+
+int Number81Of(std::int64_t n) {
+  if (n <= 0) return 0;
+  if (n <= kNumber81Count) return static_cast<int>(n);
+  // Subtracting 80 until n <= 81 leaves n mod 80, with 0 and 1 read as 80 and 81.
+  const int r = static_cast<int>(n % 80);
+  return r <= 1 ? r + 80 : r;
+}
 
 std::int64_t ParseInt64Text(std::string_view text) {
   const char* b = text.data();
@@ -31,9 +40,7 @@ std::int64_t ParseInt64Text(std::string_view text) {
 }
 
 std::string_view Number81Fortune(std::string_view numberText) {
-  const std::int64_t r = ParseInt64Text(numberText) % kNumber81Count;
-  if (r < 0) return kNumber81Refusal;
-  return kEntries[r];
+  return Number81Entry(Number81Of(ParseInt64Text(numberText)));
 }
 
 FortuneFields SplitFortune(std::string_view entry) {

@@ -1,5 +1,6 @@
-// The 81-number fortune table: a verse, a grade and a character sketch for
-// every whole number, chosen by the number's remainder modulo 81.
+// The traditional table of the 81 numbers (八十一数理): a verse, a grade and a
+// character sketch for every positive whole number. Numbers 1 to 81 read
+// their own entry; a larger number is reduced by 80 until it is 81 or less.
 #pragma once
 
 #include <array>
@@ -11,15 +12,20 @@ namespace hehun {
 
 inline constexpr int kNumber81Count = 81;
 
-// The stored text of entry r (0 to 80): verse "|" grade "|" character text.
-std::string_view Number81Entry(int r);
+// The stored text of number n's entry (n from 1 to 81): verse "|" grade "|"
+// character text; the refusal text for any other n.
+std::string_view Number81Entry(int n);
 
-// What negative numbers give: the remainder falls outside the table.
-inline constexpr std::string_view kNumber81Refusal = "对不起,此号不在分解之类。";
+// What 0 and negative numbers give: the table counts from 1.
+inline constexpr std::string_view kNumber81Refusal = "八十一数从1数起，请输入大于0的号码！";
 
-// The entry for a decimal integer text: entry (n mod 81), the remainder taken
-// with the sign of n, so that 0, 81, 162 ... give entry 0 and negative
-// numbers the refusal text. Throws ConversionError when the text is not a
+// The table number (1 to 81) of a positive number: n itself up to 81, else n
+// reduced by 80 until it is 81 or less (82 → 2, 100 → 20, 161 → 81,
+// 12345678 → 78); 0 for n <= 0.
+int Number81Of(std::int64_t n);
+
+// The entry for a decimal integer text: the entry of Number81Of(n), or the
+// refusal text when n <= 0. Throws ConversionError when the text is not a
 // decimal integer within the signed 64-bit range.
 std::string_view Number81Fortune(std::string_view numberText);
 

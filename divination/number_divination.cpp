@@ -18,27 +18,24 @@ static_assert(std::size(kKinds) == 3);
 
 const NumberKindTexts& TextsOf(NumberKind kind) { return kKinds[static_cast<int>(kind)]; }
 
+bool IsMobileNumber(std::string_view number) {
+  if (number.size() != 11) return false;
+  for (char c : number)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
 std::string shoujiinfostr(std::string_view number) {
-  const std::string tail = Utf8Mid(number, 7, Utf8Length(number));
-  if (tail.empty()) return "0";
-  std::int64_t q = 0;
-  try {
-    q = ParseInt64Text(tail);
-  } catch (const ConversionError&) {
-    return "0";
-  }
-  return std::to_string(q % 80);
+  if (!IsMobileNumber(number)) return {};
+  const int lastFour = std::stoi(std::string(number.substr(7)));
+  const int r = lastFour % 80;
+  return std::to_string(r == 0 ? 80 : r);
 }
 
 NumberResult MobileFortune(RefDb& db, std::string_view number) {
-  NumberResult result{std::string(number), "", "", ""};
   const std::string key = shoujiinfostr(number);
-  if (key == "0") {
-    result.state = "超吉";
-    result.grade = "超吉";
-    result.detail = "超吉不做详细评论";
-    return result;
-  }
+  if (key.empty()) throw ConversionError(QuoteTyped(number) + "不是11位手机号码");
+  NumberResult result{std::string(number), "", "", ""};
   const Row row = db.First(AbortSilently{}, RefFile::kBookFile,
                            "SELECT title, jx, content FROM shouji WHERE num = ? ORDER BY rowid LIMIT 1", {key});
   result.state = row.Text(size_t{0});
@@ -59,7 +56,17 @@ std::optional<NumberResult> RunNumberDivination(NumberKind kind, std::string_vie
     messages.ShowInfo(TextsOf(kind).emptyMessage);
     return std::nullopt;
   }
-  if (kind == NumberKind::kMobile) return MobileFortune(db, number);
+  if (kind == NumberKind::kMobile) {
+    if (!IsMobileNumber(number)) {
+      messages.ShowInfo(TextsOf(kind).emptyMessage);
+      return std::nullopt;
+    }
+    return MobileFortune(db, number);
+  }
+  if (ParseInt64Text(number) <= 0) {
+    messages.ShowInfo(kNumber81Refusal);
+    return std::nullopt;
+  }
   return NumberFortune(number);
 }
 

@@ -21,7 +21,7 @@ struct NumberKindTexts {
   std::string_view windowCaption;  // "手机号码测算"
   std::string_view inputCaption;   // "输入号码："
   std::string_view numberCaption;  // "手机号码是："
-  std::string_view emptyMessage;   // shown when no number was typed
+  std::string_view emptyMessage;   // shown when no number (or no 11-digit mobile number) was typed
   int maxLength;                   // characters the edit box holds
 };
 const NumberKindTexts& TextsOf(NumberKind kind);
@@ -35,16 +35,17 @@ struct NumberResult {
   std::string number, state, grade, detail;
 };
 
-// The `shouji` key of a mobile number: the characters from the 8th on read
-// as an integer, modulo 80, in decimal ("1" to "79"); "0" for a multiple of
-// 80, for a number of fewer than 8 characters and for characters that do
-// not read as a number.
+// Whether a text is a mobile number: exactly 11 ASCII digits.
+bool IsMobileNumber(std::string_view number);
+
+// The `shouji` key of a mobile number: its last four digits read as an
+// integer, modulo 80, a remainder of 0 counting as 80 as the number tables
+// count it ("1" to "80"); empty when the text is not a mobile number.
 std::string shoujiinfostr(std::string_view number);
 
-// The mobile fortune of a trimmed, non-empty number. Key "0" is the "超吉"
-// display without database access; otherwise the row of `shouji` (empty
-// texts when there is none). Throws SilentAbort when the table cannot be
-// read.
+// The mobile fortune of an 11-digit number: the row of `shouji` for its key
+// (empty texts when there is none). Throws ConversionError for a text that is
+// not a mobile number and SilentAbort when the table cannot be read.
 NumberResult MobileFortune(RefDb& db, std::string_view number);
 
 // The QQ and any-number fortune of a trimmed, non-empty number text. Throws
@@ -52,7 +53,9 @@ NumberResult MobileFortune(RefDb& db, std::string_view number);
 NumberResult NumberFortune(std::string_view number);
 
 // One calculation as the dialogs run it: the typed text is trimmed; an
-// empty text shows the kind's message and gives no result.
+// empty text shows the kind's message and gives no result, and so does a
+// mobile number of other than 11 digits. A QQ or other number of 0 or less
+// shows the 81-number refusal and gives no result.
 std::optional<NumberResult> RunNumberDivination(NumberKind kind, std::string_view typed, RefDb& db,
                                                 Messages& messages);
 

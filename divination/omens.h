@@ -31,5 +31,9 @@ std::string_view ConceptionSex(int age, int month);
 std::vector<std::string> ConceptionTableLines();
 inline constexpr std::string_view kConceptionNote =
     "说明：此表年龄为母亲虚岁年龄，月份指怀孕月份，以农历为准。遇闰月，上半月以上个月份计算，下半月以下个月份计算。";
+// The line under the table: it is a folk belief, and sex selection without
+// medical need is against the law.
+inline constexpr std::string_view kConceptionLawNotice =
+    "民间传说，仅供娱乐；非医学需要的胎儿性别鉴定和选择性别的人工终止妊娠是违法的。";
 
 }  // namespace hehun

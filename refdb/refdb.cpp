@@ -29,7 +29,42 @@ std::filesystem::path ProgramDir() {
 
 void SetDataDirOverride(const std::filesystem::path& dir) { OverrideDir() = dir; }
 
-std::filesystem::path DataDir() { return OverrideDir().empty() ? ProgramDir() : OverrideDir(); }
+namespace {
+
+bool Exists(const std::filesystem::path& p) {
+  std::error_code ec;
+  return std::filesystem::exists(p, ec);
+}
+
+// The installation prefix of a program in PREFIX/bin.
+std::filesystem::path InstallPrefix() { return ProgramDir().parent_path(); }
+
+std::filesystem::path InstalledDataDir() {
+  static const std::filesystem::path dir = [] {
+    const std::filesystem::path beside = ProgramDir();
+    for (const char* name : {"BookFile.dll", "Tgcode.dll", "shensha"})
+      if (Exists(beside / name)) return beside;
+    const std::filesystem::path shared = InstallPrefix() / "share" / "hehun";
+    return Exists(shared) ? shared : beside;
+  }();
+  return dir;
+}
+
+}  // namespace
+
+std::filesystem::path DataDir() { return OverrideDir().empty() ? InstalledDataDir() : OverrideDir(); }
+
+std::filesystem::path SiteConfigFile(std::string_view name) {
+  if (!OverrideDir().empty()) return OverrideDir() / name;
+  // The system's configuration folder: /etc for the prefix /usr, as Debian
+  // installs it, PREFIX/etc for any other prefix.
+  const std::filesystem::path prefix = InstallPrefix();
+  const std::filesystem::path site =
+      prefix == "/usr" ? std::filesystem::path("/etc/hehun") : prefix / "etc" / "hehun";
+  for (const std::filesystem::path& dir : {std::filesystem::path("/etc/hehun"), site})
+    if (Exists(dir / name)) return dir / name;
+  return ProgramDir() / name;
+}
 
 std::string RefFileName(RefFile file) { return file == RefFile::kBookFile ? "BookFile.dll" : "Tgcode.dll"; }
 

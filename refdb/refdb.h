@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <typeindex>
 #include <unordered_map>
 #include <utility>
@@ -38,11 +39,18 @@ struct Swallow {};
 struct AbortSilently {};
 struct Unguarded {};
 
-// The folder of the running program (where the databases and "shensha/" lie).
+// The folder of the running program.
 std::filesystem::path ProgramDir();
 // Points the whole core at another data folder (tests); empty resets.
 void SetDataDirOverride(const std::filesystem::path& dir);
+// The folder of the databases and "shensha/": beside the program when they
+// are there (the build tree, an unpacked copy), else PREFIX/share/hehun for
+// a program in PREFIX/bin (an installed program); the override when set.
 std::filesystem::path DataDir();
+// The site configuration file `name` (contacts.ini): the one in /etc/hehun
+// (PREFIX/etc/hehun for a prefix other than /usr) when it exists, else the
+// one beside the program; only the override folder's when that is set.
+std::filesystem::path SiteConfigFile(std::string_view name);
 
 std::string RefFileName(RefFile file);
 

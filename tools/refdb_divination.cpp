@@ -12,11 +12,12 @@ void BuildShoujiTable(Writer& w, const std::filesystem::path& data) {
   Require(!rows.empty() && rows.front() == std::vector<std::string>{"num", "title", "jx", "content"},
           file.string() + ": the header line \"num, title, jx, content\" is missing");
   rows.erase(rows.begin());
-  Require(rows.size() == 79, file.string() + ": one row for every key 1 to 79 expected, found " +
+  // Keys 1 to 80: the last four digits modulo 80, a remainder of 0 counting as 80.
+  Require(rows.size() == 80, file.string() + ": one row for every key 1 to 80 expected, found " +
                                  std::to_string(rows.size()));
   std::set<std::string> keys;
   for (const auto& r : rows) keys.insert(r[0]);
-  for (int k = 1; k <= 79; ++k)
+  for (int k = 1; k <= 80; ++k)
     Require(keys.count(std::to_string(k)) == 1, file.string() + ": no row for the key " + std::to_string(k));
 
   w.Exec("CREATE TABLE shouji (num TEXT NOT NULL, title TEXT NOT NULL, jx TEXT NOT NULL, content TEXT NOT NULL)");

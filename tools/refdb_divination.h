@@ -7,7 +7,7 @@
 
 namespace hehun::tools {
 
-// Table `shouji`: the mobile-number fortunes by key "1" to "79", from
+// Table `shouji`: the mobile-number fortunes by key "1" to "80", from
 // data/divination/shouji.tsv.
 void BuildShoujiTable(Writer& w, const std::filesystem::path& data);
 

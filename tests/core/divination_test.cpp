@@ -20,49 +20,65 @@
 namespace hehun {
 namespace {
 
-const std::string kEntry0 =
+const std::string kEntry1 =
     "大展鸿图，信用得固，名利双收，可获成功|吉|主人性格类型：[做事喜好凭直觉型]，其具体表现为：有特强的第六灵感，"
     "性格率直无机心，深得朋辈爱戴。感情路上多采多姿。做事喜好凭个人直觉及预感做决定。";
 
-TEST(Number81, NumbersSelectTheirEntryByTheRemainder) {
+TEST(Number81, NumbersUpTo81ReadTheirOwnEntryAndLargerOnesAreReducedBy80) {
   const struct {
     const char* number;
     int entry;
-  } cases[] = {{"0", 0},   {"81", 0},  {"162", 0}, {"999999999999999999", 0}, {"80", 80},
-               {"100", 19}, {"+100", 19}, {"9223372036854775807", 9223372036854775807 % 81}};
+  } cases[] = {{"1", 1},       {"80", 80},       {"81", 81},       {"82", 2},
+               {"100", 20},    {"+100", 20},     {"160", 80},      {"161", 81},
+               {"162", 2},     {"12345678", 78}, {"999999999999999999", 999999999999999999 % 80},
+               {"9223372036854775807", 9223372036854775807 % 80}};
   for (const auto& c : cases) EXPECT_EQ(Number81Fortune(c.number), Number81Entry(c.entry)) << c.number;
-  EXPECT_EQ(std::string(Number81Fortune("0")), kEntry0);
-  EXPECT_EQ(std::string(Number81Entry(80)),
+  EXPECT_EQ(std::string(Number81Fortune("1")), kEntry1);
+  EXPECT_EQ(std::string(Number81Entry(81)),
             "最极之数，还本归元，能得繁荣，发达成功|吉|主人性格类型：[做事喜好凭直觉型]，其具体表现为：有特强的第六灵感，"
             "性格率直无机心，深得朋辈爱戴。感情路上多采多姿。做事喜好凭个人直觉及预感做决定。");
+  for (std::int64_t n : {1, 2, 80, 81, 82, 159, 160, 161, 162, 241, 1000})
+    EXPECT_EQ(Number81Of(n), [n] { std::int64_t m = n; while (m > 81) m -= 80; return static_cast<int>(m); }()) << n;
 }
 
-TEST(Number81, NegativeNumbersAreRefusedAndOtherTextsAreConversionErrors) {
-  for (const char* n : {"-1", "-80", "-100"}) EXPECT_EQ(Number81Fortune(n), "对不起,此号不在分解之类。") << n;
-  EXPECT_EQ(Number81Fortune("-0"), Number81Entry(0));
-  EXPECT_EQ(Number81Fortune("-81"), Number81Entry(0));  // remainder 0
+TEST(Number81, ZeroAndNegativeNumbersAreRefusedAndOtherTextsAreConversionErrors) {
+  for (const char* n : {"0", "-0", "-1", "-80", "-81", "-100"}) EXPECT_EQ(Number81Fortune(n), kNumber81Refusal) << n;
+  for (int n : {0, 82, -1}) EXPECT_EQ(Number81Entry(n), kNumber81Refusal) << n;
   for (const char* bad : {"", "abc", "12a", " 12", "1.5", "9223372036854775808", "--1", "+-1"})
     EXPECT_THROW(Number81Fortune(bad), ConversionError) << bad;
 }
 
-TEST(Number81, TableAsGiven) {
+TEST(Number81, TableAsTheTraditionHasIt) {
   std::map<std::string, int> grades;
-  for (int r = 0; r < kNumber81Count; ++r) grades[SplitFortune(Number81Entry(r)).grade]++;
+  for (int n = 1; n <= kNumber81Count; ++n) grades[SplitFortune(Number81Entry(n)).grade]++;
   EXPECT_EQ(grades, (std::map<std::string, int>{{"吉", 35}, {"凶", 30}, {"吉带凶", 13}, {"凶带吉", 3}}));
 
-  // The irregular verses and the types that break the nine-step cycle.
-  EXPECT_EQ(SplitFortune(Number81Entry(51)).state, "草木逢春，雨过天晴，渡过难关，即获得成功");
-  EXPECT_EQ(SplitFortune(Number81Entry(67)).state, "思虎虑周祥，计书力行，不失先机，可望成功");
-  const auto type = [](int r) {
-    const std::string d = SplitFortune(Number81Entry(r)).detail;
+  // Number and grade as the 八十一数理 give them: 1 太极 吉, 2 两仪 凶, 9 凶,
+  // 10 凶, 28 凶, 34 凶, 81 还本归元 吉.
+  const std::pair<int, const char*> known[] = {{1, "吉"},  {2, "凶"},  {3, "吉"},  {4, "凶"}, {9, "凶"},
+                                               {10, "凶"}, {28, "凶"}, {34, "凶"}, {41, "吉"}, {81, "吉"}};
+  for (const auto& [n, grade] : known) EXPECT_EQ(SplitFortune(Number81Entry(n)).grade, grade) << n;
+  EXPECT_EQ(SplitFortune(Number81Entry(2)).state, "根基不固，摇摇欲坠，一盛一衰，劳而无获");
+  EXPECT_EQ(SplitFortune(Number81Entry(20)).state, "智商志大，历尽艰难，焦心忧劳，进退两难");
+  EXPECT_EQ(SplitFortune(Number81Entry(52)).state, "草木逢春，雨过天晴，渡过难关，即获得成功");
+  EXPECT_EQ(SplitFortune(Number81Entry(68)).state, "思虑周详，计划力行，不失先机，可望成功");
+  EXPECT_EQ(SplitFortune(Number81Entry(76)).state, "此数大凶，破产之象，宜速换号，以避厄运");
+  for (int n = 1; n <= kNumber81Count; ++n) {
+    const std::string verse = SplitFortune(Number81Entry(n)).state;
+    for (const char* advice : {"更名", "改名"}) EXPECT_EQ(verse.find(advice), std::string::npos) << n;
+  }
+
+  // The types travel with their verses and break the nine-step cycle.
+  const auto type = [](int n) {
+    const std::string d = SplitFortune(Number81Entry(n)).detail;
     return d.substr(0, d.find(']') + 1);
   };
-  EXPECT_EQ(type(25), "主人性格类型：[好奇心旺求知欲强型]");
-  EXPECT_EQ(type(26), "主人性格类型：[做事喜好凭直觉型]");
-  EXPECT_EQ(type(27), "主人性格类型：[好奇心旺求知欲强型]");
-  EXPECT_EQ(type(72), "主人性格类型：[独断独行/吸引人型]");
+  EXPECT_EQ(type(26), "主人性格类型：[好奇心旺求知欲强型]");
+  EXPECT_EQ(type(27), "主人性格类型：[做事喜好凭直觉型]");
+  EXPECT_EQ(type(28), "主人性格类型：[好奇心旺求知欲强型]");
   EXPECT_EQ(type(73), "主人性格类型：[独断独行/吸引人型]");
-  EXPECT_EQ(SplitFortune(Number81Entry(43)).detail,
+  EXPECT_EQ(type(74), "主人性格类型：[独断独行/吸引人型]");
+  EXPECT_EQ(SplitFortune(Number81Entry(44)).detail,
             "主人性格类型：[高度戒备难交心型]，其具体表现为：经常处于戒备状态，对任何事都没法放松处理，孤僻性情难以交朋结友。"
             "对于爱情，就更加会慎重处理。任何人必须经过你长期观察及通过连番考验，方会减除戒备与你交往。");
 }
@@ -78,51 +94,72 @@ TEST(Number81, SplitFillsTheDetailWhenBarsAreMissing) {
   EXPECT_EQ(one.detail, "b");
 }
 
-TEST(NumberDivination, AnyNumber100ShowsEntry19) {
+TEST(NumberDivination, AnyNumber100ShowsTheVerseOf20) {
   const NumberResult r = NumberFortune("100");
   EXPECT_EQ(r.number, "100");
-  EXPECT_EQ(r.state, "智商志大，历尽艰难，焦心忧劳，进得两难");
+  EXPECT_EQ(r.state, "智商志大，历尽艰难，焦心忧劳，进退两难");
   EXPECT_EQ(r.grade, "凶");
   EXPECT_EQ(r.detail.substr(0, r.detail.find("，")), "主人性格类型：[独断独行/吸引人型]");
 }
 
-TEST(NumberDivination, MobileKeyFromTheDigitsFromTheEighthOn) {
+TEST(NumberDivination, MobileKeyFromTheLastFourDigits) {
   const std::pair<const char*, const char*> cases[] = {
-      {"13812345678", "78"}, {"13800008000", "0"}, {"13800000000", "0"},  {"13800000081", "1"},
-      {"13800001", "1"},     {"138000012", "12"},  {"1380000123", "43"}, {"1380000", "0"},
-      {"1", "0"},            {"1380000x12", "0"},  {"13800000159", "79"}};
+      {"13812345678", "78"}, {"13800008000", "80"}, {"13800000000", "80"}, {"13800000081", "1"},
+      {"13800000159", "79"}, {"13800000160", "80"}, {"13899999999", "79"}, {"13800000001", "1"},
+      // Not 11 digits: no key.
+      {"1380000123", ""},    {"138000012345", ""},  {"1380000x123", ""},   {"", ""}, {"１３８００００１２３４", ""}};
   for (const auto& [number, key] : cases) EXPECT_EQ(shoujiinfostr(number), key) << number;
 }
 
-TEST(NumberDivination, MobileSpecialKeyNeedsNoDatabase) {
+TEST(NumberDivination, MobileNumbersOfOtherThan11DigitsAreRefused) {
   test::TempDir empty;
   RefDb db(empty.path());
-  for (const char* n : {"13800008000", "13800000000", "1380000"}) {
-    const NumberResult r = MobileFortune(db, n);
-    EXPECT_EQ(r.number, n);
-    EXPECT_EQ(r.state, "超吉");
-    EXPECT_EQ(r.grade, "超吉");
-    EXPECT_EQ(r.detail, "超吉不做详细评论");
+  for (const char* n : {"12345", "1380000", "1380000123", "138000012345", "138 0000 1234", "1380000abcd"}) {
+    CapturedMessages messages;
+    EXPECT_FALSE(RunNumberDivination(NumberKind::kMobile, n, db, messages).has_value()) << n;
+    ASSERT_EQ(messages.entries.size(), 1u) << n;
+    EXPECT_EQ(messages.entries[0].text, "请输入11位手机号码！");
+    EXPECT_THROW(MobileFortune(db, n), ConversionError) << n;
   }
-  // Any other key needs the table: without it the action stops silently.
+  // A valid number needs the table: without it the action stops silently.
   EXPECT_THROW(MobileFortune(db, "13812345678"), SilentAbort);
 }
 
-TEST(NumberDivination, EveryMobileKeyHasItsRow) {
+TEST(NumberDivination, ZeroAndNegativeQqAndOtherNumbersAreRefused) {
+  test::TempDir empty;
+  RefDb db(empty.path());
+  for (NumberKind kind : {NumberKind::kQq, NumberKind::kAny})
+    for (const char* n : {"0", "000", "-7"}) {
+      CapturedMessages messages;
+      EXPECT_FALSE(RunNumberDivination(kind, n, db, messages).has_value()) << n;
+      ASSERT_EQ(messages.entries.size(), 1u);
+      EXPECT_EQ(messages.entries[0].text, kNumber81Refusal);
+    }
+}
+
+TEST(NumberDivination, EveryMobileKeyHasItsRowAndGradeOfItsNumber) {
   RefDb db;
   std::set<std::string> titles, contents;
-  for (int key = 1; key <= 79; ++key) {
+  for (int key = 1; key <= 80; ++key) {
     const std::string number = "1380000" + std::to_string(10000 + key).substr(1);
     ASSERT_EQ(shoujiinfostr(number), std::to_string(key)) << number;
     const NumberResult r = MobileFortune(db, number);
     EXPECT_FALSE(r.state.empty() || r.grade.empty() || r.detail.empty()) << key;
+    EXPECT_EQ(r.grade.find("超吉"), std::string::npos);
+    // The same grade as the 81-number table gives the number (大吉 and 大凶
+    // are 吉 and 凶 there).
+    std::string grade = r.grade;
+    if (grade.rfind("大", 0) == 0) grade = grade.substr(std::string("大").size());
+    EXPECT_EQ(grade, SplitFortune(Number81Entry(key)).grade) << key;
     titles.insert(r.state);
     contents.insert(r.detail);
   }
-  EXPECT_EQ(titles.size(), 79u);
-  EXPECT_EQ(contents.size(), 79u);
+  EXPECT_EQ(titles.size(), 80u);
+  EXPECT_EQ(contents.size(), 80u);
   EXPECT_EQ(MobileFortune(db, "13812345678").state,
             db.First(Unguarded{}, RefFile::kBookFile, "SELECT title FROM shouji WHERE num = '78'").Text("title"));
+  EXPECT_EQ(MobileFortune(db, "13800008000").state,
+            db.First(Unguarded{}, RefFile::kBookFile, "SELECT title FROM shouji WHERE num = '80'").Text("title"));
 }
 
 TEST(NumberDivination, EmptyNumbersShowTheirMessage) {
@@ -285,11 +322,19 @@ TEST(Omens, PagesAsGiven) {
     EXPECT_EQ(OmenTitle(p), titles[p]);
     EXPECT_EQ(OmenEntries(p).size(), p == 0 ? 12u : 6u);
   }
-  EXPECT_EQ(OmenEntries(0)[0], "凌晨1 点-凌晨3点 有人思念你、有客人前来相求事情。");
-  EXPECT_EQ(OmenEntries(0)[3], "早上 7点-早上9点 有人请食饭、大喜之事将发生。");
-  EXPECT_EQ(OmenEntries(1)[1], "丑时；主有烦恼，忧悉子事。  未时：主有镅讼，口舌是非。");
-  EXPECT_EQ(OmenEntries(5)[0], "子时：主有僧道来商量事 。午时：主有饮食，喜事来吉。");
-  EXPECT_EQ(OmenEntries(5)[4], "辰时：主有财喜，大通达吉，戌时：主有镅讼，口舌之事。");
+  EXPECT_EQ(OmenEntries(0)[0], "凌晨1点-凌晨3点 有人思念你、有客人前来相求事情。");
+  EXPECT_EQ(OmenEntries(0)[3], "早上7点-早上9点 有人请食饭、大喜之事将发生。");
+  EXPECT_EQ(OmenEntries(1)[1], "丑时：主有烦恼，忧愁之事。  未时：主有词讼，口舌是非。");
+  EXPECT_EQ(OmenEntries(3)[0], "子时：主夫妇间，时有争闹。 午时：主有酒食，宴会事吉。");
+  EXPECT_EQ(OmenEntries(3)[2], "寅时：主得财帛，大吉大利。 申时：主家宅内，小口事凶。");
+  EXPECT_EQ(OmenEntries(5)[0], "子时：主有僧道，来商量事。午时：主有饮食，喜事来吉。");
+  EXPECT_EQ(OmenEntries(5)[4], "辰时：主有财喜，大通达吉。戌时：主有词讼，口舌之事。");
+  // Every line names its hours with a full-width colon, never a semicolon,
+  // and the clock times carry no blanks inside them.
+  for (int p = 0; p < kOmenPageCount; ++p)
+    for (std::string_view e : OmenEntries(p))
+      for (const char* fault : {"；", "镅", "想见", "已时", " 点", "室至", "夺吉"})
+        EXPECT_EQ(e.find(fault), std::string_view::npos) << e;
   EXPECT_EQ(OmenEntries(6)[5], "午时：左主远信，右主亲来。亥时：左主大吉，右主饮食。");
 
   const std::string page3 = OmenPageText(3);
@@ -350,13 +395,17 @@ TEST(CliDivination, NumberCommandsPrintTheFourRows) {
 
   out = test::RunProgram("hehun-cli mobile 13800008000", "", &status);
   EXPECT_EQ(status, 0);
-  EXPECT_EQ(out, "手机号码是：\t13800008000\n状态：\t超吉\n吉凶：\t超吉\n具体表现：\t超吉不做详细评论\n");
+  EXPECT_EQ(out.substr(0, out.find('\n', out.find('\n') + 1)),
+            "手机号码是：\t13800008000\n状态：\t辛劳难歇，得而复失，知退守分，化险为夷");
+  EXPECT_EQ(out.find("超吉"), std::string::npos);
 
-  out = test::RunProgram("hehun-cli number -7", "", &status);
+  out = test::RunProgram("hehun-cli number 1", "", &status);
   EXPECT_EQ(status, 0);
-  EXPECT_EQ(out, "输入号码是：\t-7\n状态：\t\n吉凶：\t\n具体表现：\t对不起,此号不在分解之类。\n");
+  EXPECT_EQ(out, "输入号码是：\t1\n状态：\t大展鸿图，信用得固，名利双收，可获成功\n吉凶：\t吉\n具体表现：\t" +
+                     SplitFortune(Number81Entry(1)).detail + "\n");
 
-  for (const char* bad : {"hehun-cli number 12x", "hehun-cli qq ''", "hehun-cli mobile 123456789012"}) {
+  for (const char* bad : {"hehun-cli number 12x", "hehun-cli qq ''", "hehun-cli mobile 123456789012",
+                          "hehun-cli number 0", "hehun-cli qq -7", "hehun-cli mobile 12345"}) {
     EXPECT_EQ(test::RunProgram(bad, "", &status), "") << bad;
     EXPECT_EQ(status, 1) << bad;
   }

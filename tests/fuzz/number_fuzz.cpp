@@ -23,11 +23,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
 
   const std::string key = shoujiinfostr(text);
-  try {
-    const long long k = std::stoll(key);
-    fuzz::Expect(k > -80 && k < 80, "the mobile key is a remainder of 80", text);
-  } catch (const std::exception&) {
-    fuzz::Expect(false, "the mobile key is a number", text);
+  fuzz::Expect(key.empty() == !IsMobileNumber(text), "a key exactly for 11-digit numbers", text);
+  if (!key.empty()) {
+    const int k = std::stoi(key);
+    fuzz::Expect(k >= 1 && k <= 80, "the mobile key is 1 to 80", text);
   }
   return 0;
 }

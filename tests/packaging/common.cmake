@@ -31,22 +31,24 @@ set(MARRIAGE_ARGS marriage --man 张三,1990-05-01,08:30 --woman 李四,1992-10-
 file(READ ${SOURCE_DIR}/tests/golden/marriage_gregorian.txt MARRIAGE_GOLDEN)
 set(PILLARS_EXPECTED "己卯 丙子 戊午 戊午 丁卯 逆 9\n庚午 壬午 辛亥 庚子 癸酉 逆 4\n")
 
-# Every file a working installation holds, relative to the prefix (a
-# contacts.ini beside the databases is allowed, not required).
+# Every file a working installation holds, relative to the prefix, but for
+# the site configuration (etc/hehun/contacts.ini, checked on its own).
 set(INSTALLED_FILES
   bin/hehun
   bin/hehun-cli
-  lib/hehun/hehun
-  lib/hehun/hehun-cli
-  lib/hehun/BookFile.dll
-  lib/hehun/Tgcode.dll
-  lib/hehun/shensha/niangan.txt
-  lib/hehun/shensha/nianzhi.txt
-  lib/hehun/shensha/yuezhi.txt
-  lib/hehun/shensha/rigan.txt
-  lib/hehun/shensha/rizhi.txt
-  lib/hehun/shensha/rizhu.txt
-  lib/hehun/shensha/rizhus.txt
+  share/hehun/BookFile.dll
+  share/hehun/Tgcode.dll
+  share/hehun/shensha/niangan.txt
+  share/hehun/shensha/nianzhi.txt
+  share/hehun/shensha/yuezhi.txt
+  share/hehun/shensha/rigan.txt
+  share/hehun/shensha/rizhi.txt
+  share/hehun/shensha/rizhu.txt
+  share/hehun/shensha/rizhus.txt
+  share/man/man1/hehun.1.gz
+  share/man/man1/hehun-cli.1.gz
+  share/doc/hehun/copyright
+  share/doc/hehun/changelog.Debian.gz
   share/applications/hehun.desktop
   share/icons/hicolor/scalable/apps/hehun.svg)
 foreach(size 16 22 24 32 48 64 128 256)

@@ -1,7 +1,7 @@
 # cpack -G DEB: the package's control data (name, version, dependencies on the
-# Qt 6, SQLite and font packages of Debian 12, no maintainer scripts), its
-# files, a valid desktop entry whose program and icon are in the package, and
-# the unpacked programs work through their links.
+# Qt 6, SQLite and font packages of Debian 12, no maintainer scripts, the
+# site configuration a conffile), its files, a valid desktop entry whose
+# program and icon are in the package, and the unpacked programs work.
 include(${CMAKE_CURRENT_LIST_DIR}/common.cmake)
 
 foreach(tool CPACK DPKG_DEB DESKTOP_FILE_VALIDATE)
@@ -23,7 +23,7 @@ if(NOT count EQUAL 1)
   message(FATAL_ERROR "expected one .deb in ${WORK_DIR}, found: ${debs}")
 endif()
 get_filename_component(name ${debs} NAME)
-if(NOT name MATCHES "^hehun_[0-9.]+_[a-z0-9]+\\.deb$")
+if(NOT name MATCHES "^hehun_[0-9.]+-[0-9]+_[a-z0-9]+\\.deb$")
   message(FATAL_ERROR "unexpected package file name ${name}")
 endif()
 
@@ -38,7 +38,8 @@ endfunction()
 # Control data.
 dpkg_deb(info --info ${debs})
 dpkg_deb(depends --field ${debs} Depends)
-foreach(part "Package: hehun" "Section: utils" "Maintainer: " "Description: ")
+foreach(part "Package: hehun" "Section: utils" "Maintainer: 瑞祺八字合婚 maintainers <hehun@maintainers.invalid>"
+             "Description: ")
   expect_contains("${info}" "${part}" "dpkg-deb --info")
 endforeach()
 foreach(dependency libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libsqlite3-0 libstdc++6
@@ -48,20 +49,21 @@ endforeach()
 if(info MATCHES "(preinst|postinst|prerm|postrm|triggers)")
   message(FATAL_ERROR "the package runs maintainer scripts:\n${info}")
 endif()
+dpkg_deb(conffiles --info ${debs} conffiles)
+if(NOT conffiles STREQUAL "/etc/hehun/contacts.ini\n")
+  message(FATAL_ERROR "conffiles: ${conffiles}")
+endif()
 
-# Files: the installed tree under /usr, the links to the programs relative.
+# Files: the installed tree under /usr, the site configuration in /etc.
 dpkg_deb(contents --contents ${debs})
 foreach(file ${INSTALLED_FILES})
-  expect_contains("${contents}" " ./usr/${file}" "dpkg-deb --contents")
+  expect_contains("${contents}" " ./usr/${file}\n" "dpkg-deb --contents")
 endforeach()
-expect_contains("${contents}" "./usr/bin/hehun -> ../lib/hehun/hehun\n" "dpkg-deb --contents")
-expect_contains("${contents}" "./usr/bin/hehun-cli -> ../lib/hehun/hehun-cli\n" "dpkg-deb --contents")
-string(REGEX MATCHALL " \\./usr/[^\n]*[^/\n]\n" files "${contents}")
+expect_contains("${contents}" " ./etc/hehun/contacts.ini\n" "dpkg-deb --contents")
+string(REGEX MATCHALL " \\./(usr|etc)/[^\n]*[^/\n]\n" files "${contents}")
 list(LENGTH files fileCount)
 list(LENGTH INSTALLED_FILES expectedCount)
-if(contents MATCHES " \\./usr/lib/hehun/contacts\\.ini\n")
-  math(EXPR expectedCount "${expectedCount} + 1")
-endif()
+math(EXPR expectedCount "${expectedCount} + 1")
 if(NOT fileCount EQUAL expectedCount)
   message(FATAL_ERROR "the package holds ${fileCount} files, an installation ${expectedCount}:\n${contents}")
 endif()
@@ -78,6 +80,6 @@ foreach(line "Name=瑞祺八字合婚配软件\n" "Comment=八字合婚" "Exec=h
   expect_contains("${entry}" "${line}" "hehun.desktop")
 endforeach()
 
-# The packaged programs run from the unpacked tree through their links.
+# The packaged programs run from the unpacked tree, reading usr/share/hehun.
 file(MAKE_DIRECTORY ${WORK_DIR}/elsewhere)
 expect_output(${WORK_DIR}/elsewhere "${PILLARS_INPUT}" "${PILLARS_EXPECTED}" ${WORK_DIR}/root/usr/bin/hehun-cli pillars)

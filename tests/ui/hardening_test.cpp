@@ -361,13 +361,13 @@ void HardeningTest::hostileInput_data() {
   row("wedding days, lunar 2100", "wedding days", {"CBdate22=1", "Year2=2100"},
       QStringLiteral("女方的农历出生日期2100年10月12日不存在"));
   // Number dialogs: pasted text is not filtered.
-  row("mobile, pasted letters", "mobile number", {"edtmun=138abcdefgh"}, QString(), false);
+  row("mobile, pasted letters", "mobile number", {"edtmun=138abcdefgh"}, QStringLiteral("请输入11位手机号码！"));
   row("mobile, pasted 30 digits", "mobile number", {"edtmun=" + QString(30, QLatin1Char('9'))}, QString(), false);
   row("any number, pasted letters", "any number", {"edtmun=12a3"}, QStringLiteral("“12a3”不是有效的整数"));
   row("any number, pasted full-width digits", "any number", {QStringLiteral("edtmun=１２３")},
       QStringLiteral("“１２３”不是有效的整数"));
   row("any number, pasted 30 digits", "any number", {"edtmun=" + QString(30, QLatin1Char('9'))}, QString(), false);
-  row("QQ number, pasted negative", "qq number", {"edtmun=-88"}, QString(), false);
+  row("QQ number, pasted negative", "qq number", {"edtmun=-88"}, QStringLiteral("八十一数从1数起，请输入大于0的号码！"));
   // The nickname dialog.
   row("nickname GBK cannot hold", "nickname", {QStringLiteral("edtmun=张😀")}, QString(), false);
   row("nickname, pasted very long", "nickname", {"edtmun=" + QString(500, QChar(0x4E09))}, QString(), false);
