@@ -93,6 +93,8 @@ PairDialog::PairDialog(QWidget* parent, PairKind kind) : QDialog(parent), kind_(
   setFont(UiFont(13));
   setStyleSheet(FolkStyleSheet());
 
+  // A name box takes a few more characters than a name may have, so that a
+  // name too long is refused with a message rather than cut silently.
   const PairStrip strip =
       names ? MakePairStrip(this, QStringLiteral("第一个姓名："), QStringLiteral("第二个姓名："),
                             hehun::kAffinityNameMaxChars + 4)
