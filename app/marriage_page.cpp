@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QTextCursor>
 
+#include "app/ui_script.h"
 #include "app/ui_services.h"
 #include "refdb/refdb.h"
 
@@ -90,8 +91,8 @@ MarriagePage::MarriagePage(QWidget* page, QWidget* window, UiServices& services,
 }
 
 void MarriagePage::ShowReportArea() {
-  const QString text = FromUtf8(reportArea_.Text());
-  if (memoSuccess_->toPlainText() != text) memoSuccess_->setPlainText(text);
+  // The lines so far, converted in one call with the typed names kept.
+  ShowResultText(memoSuccess_, FromUtf8(reportArea_.Text()), {man_.name->text(), woman_.name->text()});
 }
 
 void MarriagePage::RzBitBtn2Click() {
