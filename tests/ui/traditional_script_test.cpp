@@ -178,11 +178,16 @@ void TraditionalScriptTest::traditionalNameAccepted() {
     FillCouple(w);
     Find<QLineEdit>(w, "Xing")->setText(QStringLiteral("張三豐"));
     Find<QLineEdit>(w, "Xing3")->setText(QStringLiteral("劉麗華"));
+    // Places typed in Traditional characters are found too.
+    Find<QLineEdit>(w, "EditPlaceMan")->setText(QStringLiteral("廣州"));
+    Find<QLineEdit>(w, "EditPlaceWoman")->setText(QStringLiteral("臺北"));
     Click(w, "RzBitBtn2");
     QVERIFY2(fake.errors.isEmpty() && fake.infos.isEmpty(), qPrintable((fake.errors + fake.infos).join('|')));
     const QString report = Find<QPlainTextEdit>(w, "MemoSuccess")->toPlainText();
     QVERIFY(report.contains(QStringLiteral("張三豐")));
     QVERIFY(report.contains(QStringLiteral("劉麗華")));
+    QVERIFY2(report.contains(Shown(QStringLiteral("广州"))), qPrintable(report.left(400)));
+    QCOMPARE(Find<QLineEdit>(w, "EditPlaceMan")->text(), QStringLiteral("廣州"));
     QVERIFY(Lines(report).last().contains(c.script == Script::kSimplified ? QStringLiteral("声明")
                                                                            : QStringLiteral("聲明")) ||
             report.contains(c.script == Script::kSimplified ? QStringLiteral("特别声明") : QStringLiteral("特別聲明")));
