@@ -11,6 +11,7 @@
 #include "app/naming_service_dialog.h"
 #include "app/picture_button.h"
 #include "app/tool_dialogs.h"
+#include "app/ui_script.h"
 #include "app/ui_services.h"
 
 namespace hehun::ui {
@@ -21,6 +22,8 @@ FunctionPage::FunctionPage(QWidget* page, QWidget* window, UiServices& services,
   picture->setObjectName(QStringLiteral("Image3"));
   picture->setGeometry(0, 0, kFunctionPictureWidth, kFunctionPictureHeight);
   picture->setPixmap(FunctionPagePicture());
+  // The tile captions are painted: paint them again in a new script.
+  OnScriptChanged(picture, [picture] { picture->setPixmap(FunctionPagePicture()); });
 
   const QColor highlight(0xa3, 0x1f, 0x22, 22);
   for (const FunctionButtonPlace& place : kFunctionButtons) {

@@ -36,6 +36,8 @@
 #include "app/personal_page.h"
 #include "app/picture_button.h"
 #include "app/report_printing.h"
+#include "app/ui_script.h"
+#include "app/ui_script_choice.h"
 #include "app/ui_services.h"
 #include "app/window_services.h"
 #include "app/wedding_page.h"
@@ -72,7 +74,8 @@ MainWindow::MainWindow(UiServices* services, QDate today, QWidget* parent) : QWi
     ownServices_ = std::make_unique<DesktopServices>();
     services = ownServices_.get();
   }
-  services_ = services;
+  scriptedServices_ = std::make_unique<ScriptedServices>(*services);
+  services_ = scriptedServices_.get();
   SetWindowServices(this, services_);
 
   setObjectName(QStringLiteral("TFrmIndex"));
@@ -82,6 +85,10 @@ MainWindow::MainWindow(UiServices* services, QDate today, QWidget* parent) : QWi
   setFont(UiFont(12));
   setStyleSheet(MainStyleSheet());
   background_ = MainBackground();
+  OnScriptChanged(this, [this] {
+    background_ = MainBackground();
+    update();
+  });
 
   BuildTitleBar();
   BuildTopButtons();
@@ -202,7 +209,8 @@ void MainWindow::BuildWeddingPage(QWidget* page) {
 void MainWindow::BuildAboutPage(QWidget* page) {
   auto* about = new QTextBrowser(page);
   about->setObjectName(QStringLiteral("MemoAbout"));
-  about->setGeometry(4, 4, 782, 448);
+  about->setGeometry(4, 4, 782, 412);
+  MakeScriptChooser(page, QRect(4, 420, 782, 28));
   about->setFont(UiFont(14));
   about->setOpenLinks(false);
   about->document()->setDocumentMargin(28);
@@ -288,7 +296,7 @@ void MainWindow::MarkTopButtons(QWidget* page) {
   for (size_t i = 0; i < topButtons_.size() && i < std::size(pagesOfButtons); ++i) {
     bool selected = pagesOfButtons[i] == page;
     if (selected && page == tabSheet2_)
-      selected = (i == 2) == (personalPage_->AnalysisButton()->text() == QStringLiteral("星座分析"));
+      selected = (i == 2) == (SimplifiedCaption(personalPage_->AnalysisButton()) == QStringLiteral("星座分析"));
     topButtons_[i]->setSelected(selected);
   }
 }
@@ -297,14 +305,14 @@ void MainWindow::RzToolButton2Click() { ShowPage(tabSheet1_); }
 
 void MainWindow::RzToolButton1Click() {
   ShowPage(tabSheet2_);
-  personalPage_->AnalysisButton()->setText(QStringLiteral("八字分析"));
+  SetCaption(personalPage_->AnalysisButton(), QStringLiteral("八字分析"));
   MarkTopButtons(tabSheet2_);
   personalPage_->Memo1()->clear();
 }
 
 void MainWindow::RzToolButton3Click() {
   ShowPage(tabSheet2_);
-  personalPage_->AnalysisButton()->setText(QStringLiteral("星座分析"));
+  SetCaption(personalPage_->AnalysisButton(), QStringLiteral("星座分析"));
   MarkTopButtons(tabSheet2_);
   personalPage_->Memo1()->clear();
 }
@@ -347,7 +355,7 @@ void MainWindow::SaveResult(QPlainTextEdit* memo, const QString& suggestedName) 
     services_->ShowInfo(this, QStringLiteral("当前没有可保存的内容，请先进行分析。"));
     return;
   }
-  saveDialog_->selectFile(suggestedName);
+  saveDialog_->selectFile(Shown(suggestedName));
   const QString path = services_->ChooseSaveFile(saveDialog_);
   if (path.isEmpty()) return;
   if (!text.endsWith(QLatin1Char('\n'))) text += QLatin1Char('\n');
@@ -358,7 +366,8 @@ void MainWindow::SaveResult(QPlainTextEdit* memo, const QString& suggestedName) 
   }
 }
 
-void MainWindow::PrintResult(QPlainTextEdit* memo, const QString& title) {
+void MainWindow::PrintResult(QPlainTextEdit* memo, const QString& simplifiedTitle) {
+  const QString title = Shown(simplifiedTitle);
   const QString text = memo->toPlainText();
   if (text.isEmpty()) {
     services_->ShowInfo(this, QStringLiteral("当前没有可打印的内容，请先进行分析。"));

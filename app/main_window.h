@@ -91,6 +91,9 @@ class MainWindow : public QWidget {
   void DeleteLockFiles() const;
 
   std::unique_ptr<UiServices> ownServices_;
+  // The services every page and dialog uses: the given ones, with the
+  // message texts in the chosen script.
+  std::unique_ptr<UiServices> scriptedServices_;
   UiServices* services_ = nullptr;
   QDate fixedToday_;
   QString lockFileDir_;

@@ -8,6 +8,7 @@
 #include <QTextCursor>
 
 #include "app/birthplace_field.h"
+#include "app/ui_script.h"
 #include "app/ui_services.h"
 #include "refdb/refdb.h"
 
@@ -96,8 +97,8 @@ MarriagePage::MarriagePage(QWidget* page, QWidget* window, UiServices& services,
 }
 
 void MarriagePage::ShowReportArea() {
-  const QString text = FromUtf8(reportArea_.Text());
-  if (memoSuccess_->toPlainText() != text) memoSuccess_->setPlainText(text);
+  // The lines so far, converted in one call with the typed names kept.
+  ShowResultText(memoSuccess_, FromUtf8(reportArea_.Text()), {man_.name->text(), woman_.name->text()});
 }
 
 void MarriagePage::RzBitBtn2Click() {

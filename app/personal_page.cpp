@@ -7,6 +7,7 @@
 
 #include "app/birthplace_field.h"
 #include "app/input_panels.h"
+#include "app/ui_script.h"
 #include "app/ui_services.h"
 #include "refdb/refdb.h"
 #include "reports/personal_report.h"
@@ -43,15 +44,15 @@ PersonalPage::PersonalPage(QWidget* page, QWidget* window, UiServices& services,
 
   connect(rzButton2_, &QPushButton::clicked, this, &PersonalPage::RzButton2Click);
   connect(save, &QPushButton::clicked, this,
-          [this, saveResult] { saveResult(memo1_, rzButton2_->text() + QStringLiteral(".txt")); });
-  connect(print, &QPushButton::clicked, this, [this, printResult] { printResult(memo1_, rzButton2_->text()); });
+          [this, saveResult] { saveResult(memo1_, SimplifiedCaption(rzButton2_) + QStringLiteral(".txt")); });
+  connect(print, &QPushButton::clicked, this, [this, printResult] { printResult(memo1_, SimplifiedCaption(rzButton2_)); });
 }
 
 void PersonalPage::RzButton2Click() {
   hehun::PersonalInput input;
   input.name = ToUtf8(xing2_->text());
   input.secondName = ToUtf8(nameB2_->text());
-  input.sex = ToUtf8(sex2_->currentText());
+  input.sex = ToUtf8(ChoiceText(sex2_));
   input.calendarIndex = calendar2_->currentIndex();
   input.year = ToUtf8(year2_->currentText());
   input.month = ToUtf8(month2_->currentText());
@@ -60,7 +61,7 @@ void PersonalPage::RzButton2Click() {
   input.minute = ToUtf8(minute2_->currentText());
   input.place = place_->PlaceText();
   input.trueSolarTime = place_->TrueSolarTime();
-  const hehun::PersonalMode mode = hehun::PersonalModeOfCaption(ToUtf8(rzButton2_->text()));
+  const hehun::PersonalMode mode = hehun::PersonalModeOfCaption(ToUtf8(SimplifiedCaption(rzButton2_)));
 
   if (!place_->CheckPlace(services_, window_)) return;
   WindowMessages messages(services_, window_);
@@ -74,7 +75,7 @@ void PersonalPage::RzButton2Click() {
   } catch (const hehun::SilentAbort&) {
     return;
   }
-  memo1_->setPlainText(FromUtf8(report.Text()));
+  ShowResultText(memo1_, FromUtf8(report.Text()), {xing2_->text(), nameB2_->text()});
 }
 
 }  // namespace hehun::ui

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/appearance.h"
+#include "app/ui_script.h"
 #include "app/ui_services.h"
 
 namespace hehun::ui {
@@ -110,7 +111,7 @@ class ReportPages {
     painter.setPen(palette::kMutedInk);
     painter.setFont(head_);
     const QRectF headRow(text_.left(), headTop_, text_.width(), headMetrics.height());
-    painter.drawText(headRow, Qt::AlignLeft | Qt::AlignVCenter, AppTitle());
+    painter.drawText(headRow, Qt::AlignLeft | Qt::AlignVCenter, Shown(AppTitle()));
     painter.drawText(headRow, Qt::AlignRight | Qt::AlignVCenter, title_);
     painter.setPen(QPen(palette::kMutedInk, 0.25 * mm));
     painter.drawLine(QPointF(text_.left(), headRule_), QPointF(text_.right(), headRule_));

@@ -12,6 +12,7 @@
 #include "app/appearance.h"
 #include "app/birthplace_field.h"
 #include "app/input_panels.h"
+#include "app/ui_script.h"
 #include "app/ui_services.h"
 
 namespace hehun::ui {
@@ -85,8 +86,8 @@ WeddingPage::WeddingPage(QWidget* page, UiServices& services, ResultFn save, Res
 
 void WeddingPage::RzBitBtn32Click() {
   if (!CheckPlaces({man_.place, woman_.place}, services_, page_)) return;
-  const hehun::WeddingSearch search{RowTexts(man_), RowTexts(woman_), ToUtf8(range_->currentText()),
-                                    ToUtf8(purpose_->currentText()), ToUtf8(kind_->currentText())};
+  const hehun::WeddingSearch search{RowTexts(man_), RowTexts(woman_), ToUtf8(ChoiceText(range_)),
+                                    ToUtf8(ChoiceText(purpose_)), ToUtf8(ChoiceText(kind_))};
   const QDate today = today_();
   WindowMessages messages(services_, page_);
   hehun::LineList result;  // shown only when complete
@@ -107,7 +108,7 @@ void WeddingPage::RzBitBtn32Click() {
     }
     return;
   }
-  memo2_->setPlainText(FromUtf8(result.Text()));
+  ShowResultText(memo2_, FromUtf8(result.Text()), {man_.name->text(), woman_.name->text()});
   memo2_->verticalScrollBar()->setValue(0);
 }
 
