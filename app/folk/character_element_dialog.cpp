@@ -106,11 +106,26 @@ CharacterElementDialog::CharacterElementDialog(QWidget* parent) : QDialog(parent
   setFixedSize(640, 480);
 }
 
+namespace {
+// Each typed character is shown as typed; its traditional form is the
+// table's own column.
+QStringList TypedCharacters(const QString& typed) {
+  QStringList chars;
+  for (int i = 0; i < typed.size(); ++i) {
+    const int n = typed[i].isHighSurrogate() && i + 1 < typed.size() ? 2 : 1;
+    const QString c = typed.mid(i, n);
+    if (!c.trimmed().isEmpty() && !chars.contains(c)) chars.push_back(c);
+    i += n - 1;
+  }
+  return chars;
+}
+}  // namespace
+
 void CharacterElementDialog::LookUp() {
   const std::string text = ToUtf8(edit_->text());
   RunFolkReport(this, result_, ElementTableHtml, [&](hehun::Messages& messages, hehun::LineSink& out) {
     return hehun::CharacterElementReport(text, messages, out);
-  });
+  }, TypedCharacters(edit_->text()));
 }
 
 QString CharacterElementDialog::ResultText() const { return result_->ResultText(); }

@@ -11,6 +11,7 @@
 
 #include "app/appearance.h"
 #include "app/divination_dialogs.h"
+#include "app/ui_script.h"
 #include "app/ui_services.h"
 #include "app/window_services.h"
 
@@ -23,21 +24,42 @@ FolkResultArea::FolkResultArea(QWidget* parent) : QTextBrowser(parent) {
   setReadOnly(true);
   setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   document()->setDocumentMargin(12);
+  // The area converts its own lines (keeping the typed texts) instead of
+  // being converted as a whole with the window.
+  KeepScript(this);
+  OnScriptChanged(this, [this] { Render(); });
 }
 
-void FolkResultArea::ShowLines(const hehun::LineList& lines, const LinesToHtml& render) {
+void FolkResultArea::ShowLines(const hehun::LineList& lines, const LinesToHtml& render, const QStringList& kept) {
   resultText_ = FromUtf8(lines.Text());
-  setHtml(render(lines.lines()));
-  moveCursor(QTextCursor::Start);
+  lines_ = lines.lines();
+  render_ = render;
+  kept_ = kept;
+  hint_.clear();
+  Render();
 }
 
 void FolkResultArea::ShowHint(const QString& text) {
   resultText_.clear();
-  setHtml(QStringLiteral("<p style=\"color:#8a7058;\">%1</p>").arg(text.toHtmlEscaped()));
+  lines_.clear();
+  hint_ = text;
+  Render();
+}
+
+void FolkResultArea::Render() {
+  if (!hint_.isEmpty() || !render_) {
+    setHtml(QStringLiteral("<p style=\"color:#8a7058;\">%1</p>").arg(Shown(hint_).toHtmlEscaped()));
+    return;
+  }
+  std::vector<std::string> shown;
+  shown.reserve(lines_.size());
+  for (const auto& line : lines_) shown.push_back(ToUtf8(Shown(FromUtf8(line), kept_)));
+  setHtml(render_(shown));
+  moveCursor(QTextCursor::Start);
 }
 
 bool RunFolkReport(QDialog* dialog, FolkResultArea* area, const LinesToHtml& render,
-                   const std::function<bool(hehun::Messages&, hehun::LineSink&)>& report) {
+                   const std::function<bool(hehun::Messages&, hehun::LineSink&)>& report, const QStringList& kept) {
   UiServices& services = ServicesOf(dialog);
   WindowMessages messages(services, dialog);
   hehun::LineList lines;
@@ -49,7 +71,7 @@ bool RunFolkReport(QDialog* dialog, FolkResultArea* area, const LinesToHtml& ren
   } catch (const hehun::SilentAbort&) {
     return false;  // the reason has been shown already
   }
-  area->ShowLines(lines, render);
+  area->ShowLines(lines, render, kept);
   return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTextBrowser>
 #include <functional>
 #include <string>
@@ -32,15 +33,23 @@ class FolkResultArea : public QTextBrowser {
   Q_OBJECT
  public:
   explicit FolkResultArea(QWidget* parent);
-  // Shows the lines as `render` lays them out.
-  void ShowLines(const hehun::LineList& lines, const LinesToHtml& render);
+  // Shows the lines as `render` lays them out, in the window's script; the
+  // `kept` texts (what the user typed) stay as typed.
+  void ShowLines(const hehun::LineList& lines, const LinesToHtml& render, const QStringList& kept = {});
   // A grey note in place of a result (before the first one).
   void ShowHint(const QString& text);
   // The shown result as plain lines joined by line breaks; empty for a hint.
   QString ResultText() const { return resultText_; }
 
  private:
+  // Lays out what is held again, in the script now chosen.
+  void Render();
+
   QString resultText_;
+  std::vector<std::string> lines_;
+  LinesToHtml render_;
+  QStringList kept_;
+  QString hint_;
 };
 
 // Runs `report` into a fresh line list with the messages of `dialog`'s
@@ -48,7 +57,8 @@ class FolkResultArea : public QTextBrowser {
 // was; a reference file that cannot be read shows its error. Returns true
 // when the lines were shown.
 bool RunFolkReport(QDialog* dialog, FolkResultArea* area, const LinesToHtml& render,
-                   const std::function<bool(hehun::Messages&, hehun::LineSink&)>& report);
+                   const std::function<bool(hehun::Messages&, hehun::LineSink&)>& report,
+                   const QStringList& kept = {});
 
 // Keeps only ASCII digits out of the typed characters of a box (backspace,
 // Enter and the editing keys pass), like the QQ box of the number dialog.

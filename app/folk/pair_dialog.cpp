@@ -141,7 +141,7 @@ void PairDialog::Calculate() {
   RunFolkReport(this, result_, PairHtml, [&](hehun::Messages& messages, hehun::LineSink& out) {
     return kind_ == PairKind::kNames ? hehun::NameAffinityReport(a, b, messages, out)
                                      : hehun::QqPairReport(a, b, messages, out);
-  });
+  }, {first_->text().trimmed(), second_->text().trimmed()});
 }
 
 QString PairDialog::ResultText() const { return result_->ResultText(); }
