@@ -4,7 +4,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
+#include <optional>
 
+#include "app/chart/chart_panel.h"
 #include "app/input_panels.h"
 #include "app/ui_services.h"
 #include "refdb/refdb.h"
@@ -38,6 +41,8 @@ PersonalPage::PersonalPage(QWidget* page, QWidget* window, UiServices& services,
   auto* print = MakePageButton(page, "RzBitBtn7", QStringLiteral("打印"), QRect(680, 10, 50, 28));
   auto* save = MakePageButton(page, "RzBitBtn8", QStringLiteral("保存"), QRect(734, 10, 50, 28));
   memo1_ = MakeResultArea(page, "Memo1", QRect(4, 50, 782, 402));
+  chart_ = new ChartPanel(page);
+  resultTabs_ = WrapInResultTabs(memo1_, chart_, "ResultTabs2");
 
   connect(rzButton2_, &QPushButton::clicked, this, &PersonalPage::RzButton2Click);
   connect(save, &QPushButton::clicked, this,
@@ -60,9 +65,12 @@ void PersonalPage::RzButton2Click() {
 
   WindowMessages messages(services_, window_);
   hehun::LineList report;  // assembled off screen, shown only when complete
+  std::optional<hehun::ChartView> chart;
   try {
     hehun::RefDb db;
-    if (!hehun::RunPersonalReport(input, mode, report, messages, db, today_())) return;
+    hehun::ChartView view;
+    if (!hehun::RunPersonalReport(input, mode, report, messages, db, today_(), &view)) return;
+    if (mode == hehun::PersonalMode::kBazi && !view.luck.empty()) chart = std::move(view);
   } catch (const std::exception& error) {
     services_.ShowError(window_, FromUtf8(error.what()));
     return;
@@ -70,6 +78,8 @@ void PersonalPage::RzButton2Click() {
     return;
   }
   memo1_->setPlainText(FromUtf8(report.Text()));
+  chart_->SetChart(chart);
+  resultTabs_->setCurrentWidget(chart ? static_cast<QWidget*>(chart_) : memo1_);
 }
 
 }  // namespace hehun::ui

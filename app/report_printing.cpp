@@ -59,9 +59,13 @@ class ReportPages {
 
   int PageCount() const { return static_cast<int>(pageStarts_.size()); }
 
-  bool Print() {
+  bool Print(const std::function<void(QPainter&, const QRectF&)>& firstPage) {
     QPainter painter;
     if (!painter.begin(&printer_)) return false;
+    if (firstPage) {
+      firstPage(painter, text_);
+      printer_.newPage();
+    }
     for (int page = 0; page < PageCount(); ++page) {
       if (page > 0) printer_.newPage();
       PaintPage(painter, page);
@@ -148,9 +152,10 @@ class ReportPages {
 
 }  // namespace
 
-int PrintReport(QPrinter& printer, const QString& title, const QString& text) {
+int PrintReport(QPrinter& printer, const QString& title, const QString& text,
+                const std::function<void(QPainter&, const QRectF&)>& firstPage) {
   ReportPages pages(printer, title, text);
-  return pages.Print() ? pages.PageCount() : 0;
+  return pages.Print(firstPage) ? pages.PageCount() + (firstPage ? 1 : 0) : 0;
 }
 
 }  // namespace hehun::ui
