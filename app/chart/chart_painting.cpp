@@ -31,7 +31,7 @@ struct Rows {
 };
 
 Rows RowsOf(bool compact) {
-  if (compact) return {30, 26, 16, 26, 26, 40, 15, 15, 40};
+  if (compact) return {26, 20, 15, 22, 22, 36, 14, 14, 36};
   return {36, 32, 18, 32, 32, 46, 18, 18, 46};
 }
 
@@ -213,6 +213,8 @@ void PaintChartGrid(QPainter& p, const QRectF& area, const ChartView& v, bool co
     const QFontMetricsF fm(p.font());
     const double sl = rows.shensha / 3;
     double sx = x + 3, sy = cy;
+    QString all;
+    for (const std::string& name : pv.shensha) all += (all.isEmpty() ? QString() : QStringLiteral("、")) + Q(name);
     for (const std::string& name : pv.shensha) {
       const QString t = Q(name);
       const double w = fm.horizontalAdvance(t) + 4;
@@ -220,7 +222,14 @@ void PaintChartGrid(QPainter& p, const QRectF& area, const ChartView& v, bool co
         sx = x + 3;
         sy += sl;
       }
-      if (sy + sl > cy + rows.shensha + 0.5) break;
+      if (sy + sl > cy + rows.shensha + 0.5) {
+        // More than the cell holds: a mark, and the whole list in the tip.
+        const QRectF more(x + colW - 16, cy + rows.shensha - sl, 14, sl);
+        p.setPen(kMuted);
+        p.drawText(more, Qt::AlignCenter, QStringLiteral("…"));
+        if (tips) tips->push_back({QRectF(x, cy, colW, rows.shensha), pv.label.empty() ? all : Q(pv.label) + QStringLiteral("神煞：") + all});
+        break;
+      }
       const QRectF r(sx, sy, w, sl);
       p.setPen(name.find("贵人") != std::string::npos ? palette::kCinnabar : kInk);
       p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, t);

@@ -85,8 +85,8 @@ bool ChartGrid::event(QEvent* e) {
 ChartPanel::ChartPanel(QWidget* parent, const QString& prefix, bool compact) : QWidget(parent), compact_(compact) {
   setObjectName(prefix + QStringLiteral("chartPanel"));
   auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(2, 4, 2, 2);
-  column->setSpacing(4);
+  column->setContentsMargins(2, compact ? 2 : 4, 2, 0);
+  column->setSpacing(compact ? 2 : 4);
   empty_ = new QLabel(QStringLiteral("请先填写出生资料并点击测算，命盘将显示在这里。"), this);
   empty_->setObjectName(prefix + QStringLiteral("chartEmpty"));
   empty_->setAlignment(Qt::AlignCenter);

@@ -51,7 +51,7 @@ LuckStrip::LuckStrip(QWidget* parent, const QString& prefix, bool compact) : QWi
     button->setFont(ReportFont(px));
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     button->setMinimumWidth(10);
-    button->setFixedHeight(compact ? 40 : 44);
+    button->setFixedHeight(compact ? 44 : 44);
     connect(button, &QToolButton::clicked, this, [this, i] { ChooseLuckPillar(i); });
     grid->addWidget(button, 0, first + i);
     pillars_.push_back(button);
@@ -61,7 +61,7 @@ LuckStrip::LuckStrip(QWidget* parent, const QString& prefix, bool compact) : QWi
     year->setFont(ReportFont(px - 1));
     year->setTextFormat(Qt::RichText);
     year->setMinimumWidth(10);
-    year->setFixedHeight(compact ? 44 : 48);
+    year->setFixedHeight(compact ? 42 : 48);
     year->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     grid->addWidget(year, 1, first + i);
     years_.push_back(year);
@@ -92,7 +92,9 @@ void LuckStrip::SetChart(const ChartView& view) {
     }
     const ChartLuckView& l = view.luck[i];
     b->setEnabled(true);
-    b->setText(Q(l.ganzhi) + QStringLiteral("\n") + QString::number(l.start_year) + QStringLiteral(" ") +
+    // Narrow cells put the year and the age on lines of their own.
+    const QString gap = compact_ ? QStringLiteral("\n") : QStringLiteral(" ");
+    b->setText(Q(l.ganzhi) + QStringLiteral("\n") + QString::number(l.start_year) + gap +
                QString::number(l.start_age) + QStringLiteral("岁"));
     b->setToolTip(QStringLiteral("%1大运（%2，%3）：%4年%5月%6日起，%7岁至%8岁%9")
                       .arg(Q(l.ganzhi), Q(l.ten_god), Q(l.nayin))
@@ -122,10 +124,15 @@ void LuckStrip::ChooseLuckPillar(int index) {
       continue;
     }
     const ChartYearView& y = l.years[i];
-    label->setText(QString::number(y.year) + QStringLiteral(" ") + QString::number(y.age) + QStringLiteral("岁<br>") +
-                   ColouredPillar(y.ganzhi) + QStringLiteral("<br><span style='color:#80746a'>") + Q(y.ten_god) +
-                   QStringLiteral("</span>"));
-    label->setToolTip(HintText(y.ten_god));
+    const QString age = QString::number(y.age) + QStringLiteral("岁");
+    const QString god = QStringLiteral("<span style='color:#80746a'>") + Q(y.ten_god) + QStringLiteral("</span>");
+    // Narrow cells: year, pillar, age; the ten god goes into the tip.
+    label->setText(compact_ ? QString::number(y.year) + QStringLiteral("<br>") + ColouredPillar(y.ganzhi) +
+                                  QStringLiteral("<br>") + age
+                            : QString::number(y.year) + QStringLiteral(" ") + age + QStringLiteral("<br>") +
+                                  ColouredPillar(y.ganzhi) + QStringLiteral("<br>") + god);
+    label->setToolTip(QStringLiteral("%1年 %2 %3 流年十神%4").arg(QString::number(y.year), Q(y.ganzhi), age, Q(y.ten_god)) +
+                      (HintText(y.ten_god).isEmpty() ? QString() : QStringLiteral("\n") + HintText(y.ten_god)));
     label->setStyleSheet(y.current ? QStringLiteral("QLabel{border:1px solid #a31f22;border-radius:3px;}")
                                    : QString());
   }

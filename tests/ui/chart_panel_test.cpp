@@ -55,7 +55,7 @@ void ChartPanelTest::personalChartAndLuckStrip() {
   FakeServices fake;
   MainWindow w(&fake, kToday);
   w.show();
-  Click(w, "RzToolButton2");
+  Click(w, "RzToolButton1");  // 八字分析
   FillPerson(w);
   Click(w, "RzButton2");
   auto* tabs = Find<QTabWidget>(w, "ResultTabs2");
@@ -134,7 +134,7 @@ void ChartPanelTest::marriageChartsBadgesAndTabs() {
 void ChartPanelTest::exportWritesPngAndPdf() {
   FakeServices fake;
   MainWindow w(&fake, kToday);
-  Click(w, "RzToolButton2");
+  Click(w, "RzToolButton1");  // 八字分析
   FillPerson(w);
   Click(w, "RzButton2");
   QTemporaryDir dir;
