@@ -275,8 +275,14 @@ void PaintChartLuckRows(QPainter& p, const QRectF& area, const ChartView& v, boo
                Q(l.ganzhi.substr(3)));
     p.setFont(Font(10 * k));
     p.setPen(kInk);
-    p.drawText(QRectF(cell.left(), cell.top() + third * 1.6, cell.width(), third * 1.4), Qt::AlignCenter,
-               QString::number(l.start_year) + QStringLiteral(" ") + QString::number(l.start_age) + QStringLiteral("岁"));
+    const QString year = QString::number(l.start_year), age = QString::number(l.start_age) + QStringLiteral("岁");
+    const QRectF below(cell.left(), cell.top() + third * 1.6, cell.width(), third * 1.4);
+    if (compact) {  // narrow cells: year and age on lines of their own
+      p.drawText(QRectF(below.left(), below.top(), below.width(), below.height() / 2), Qt::AlignCenter, year);
+      p.drawText(QRectF(below.left(), below.center().y(), below.width(), below.height() / 2), Qt::AlignCenter, age);
+    } else {
+      p.drawText(below, Qt::AlignCenter, year + QStringLiteral(" ") + age);
+    }
   }
   const ChartLuckView& chosen = v.luck[selected];
   for (size_t i = 0; i < chosen.years.size(); ++i) {
@@ -286,21 +292,30 @@ void PaintChartLuckRows(QPainter& p, const QRectF& area, const ChartView& v, boo
       p.setPen(QPen(palette::kCinnabar, 1.2));
       p.drawRect(cell);
     }
-    const double third = cell.height() / 3;
-    p.setFont(Font(10 * k));
+    // Year (and age), pillar, ten god; narrow cells give the age a line of its own.
+    const int lines = compact ? 4 : 3;
+    const double line = cell.height() / lines;
+    p.setFont(Font(compact ? 8.5 : 10));
     p.setPen(kInk);
-    p.drawText(QRectF(cell.left(), cell.top(), cell.width(), third), Qt::AlignCenter,
-               QString::number(y.year) + QStringLiteral(" ") + QString::number(y.age) + QStringLiteral("岁"));
-    p.setFont(Font(13 * k, true));
+    const QString age = QString::number(y.age) + QStringLiteral("岁");
+    p.drawText(QRectF(cell.left(), cell.top(), cell.width(), line), Qt::AlignCenter,
+               compact ? QString::number(y.year) : QString::number(y.year) + QStringLiteral(" ") + age);
+    double at = cell.top() + line;
+    if (compact) {
+      p.drawText(QRectF(cell.left(), at, cell.width(), line), Qt::AlignCenter, age);
+      at += line;
+    }
+    p.setFont(Font((compact ? 11 : 13), true));
     p.setPen(ColourOfCharacter(y.ganzhi.substr(0, 3)));
-    p.drawText(QRectF(cell.left(), cell.top() + third, cell.width() / 2, third), Qt::AlignRight | Qt::AlignVCenter,
+    p.drawText(QRectF(cell.left(), at, cell.width() / 2, line), Qt::AlignRight | Qt::AlignVCenter,
                Q(y.ganzhi.substr(0, 3)));
     p.setPen(ColourOfCharacter(y.ganzhi.substr(3)));
-    p.drawText(QRectF(cell.center().x(), cell.top() + third, cell.width() / 2, third), Qt::AlignLeft | Qt::AlignVCenter,
+    p.drawText(QRectF(cell.center().x(), at, cell.width() / 2, line), Qt::AlignLeft | Qt::AlignVCenter,
                Q(y.ganzhi.substr(3)));
-    p.setFont(Font(10 * k));
+    at += line;
+    p.setFont(Font(compact ? 8.5 : 10));
     p.setPen(kMuted);
-    p.drawText(QRectF(cell.left(), cell.top() + 2 * third, cell.width(), third), Qt::AlignCenter, Q(y.ten_god));
+    p.drawText(QRectF(cell.left(), at, cell.width(), line), Qt::AlignCenter, Q(y.ten_god));
   }
   p.restore();
 }

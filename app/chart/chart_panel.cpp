@@ -193,8 +193,7 @@ void CoupleChartPanel::PaintPicture(QPainter& painter) const {
     painter.setPen(QPen(edge, 1));
     painter.setBrush(v.level > 0 ? QColor(0xe8, 0xf3, 0xe8) : v.level < 0 ? QColor(0xf8, 0xe4, 0xe2) : QColor(0xf6, 0xee, 0xe2));
     painter.drawRoundedRect(r, 4, 4);
-    QFont f = ReportFont(12);
-    painter.setFont(f);
+    painter.setFont(ReportFont(10));
     painter.setPen(QColor(0x33, 0x2a, 0x24));
     painter.drawText(r, Qt::AlignCenter, Q(v.label) + QStringLiteral(" ") + Q(v.value));
   }
