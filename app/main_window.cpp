@@ -27,6 +27,7 @@
 #include <iterator>
 
 #include "app/almanac_page.h"
+#include "app/chart/chart_panel.h"
 #include "app/appearance.h"
 #include "app/artwork.h"
 #include "app/contacts.h"
@@ -186,7 +187,8 @@ void MainWindow::BuildPages() {
   saveDialog_->setObjectName(QStringLiteral("SaveDialog1"));
   saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
   saveDialog_->setFileMode(QFileDialog::AnyFile);
-  saveDialog_->setNameFilter(QStringLiteral("文本文件 (*.txt)"));
+  saveDialog_->setNameFilters({QStringLiteral("文本文件 (*.txt)"), QStringLiteral("导出图片 PNG (*.png)"),
+                                QStringLiteral("导出图片 PDF (*.pdf)")});
   saveDialog_->setDefaultSuffix(QStringLiteral("txt"));
 }
 
@@ -358,6 +360,13 @@ void MainWindow::SaveResult(QPlainTextEdit* memo, const QString& suggestedName) 
   saveDialog_->selectFile(Shown(suggestedName));
   const QString path = services_->ChooseSaveFile(saveDialog_);
   if (path.isEmpty()) return;
+  if (IsChartPicturePath(path)) {  // 导出图片: the chart as PNG or PDF
+    const ChartPicture* picture = ChartPictureOf(memo);
+    QString error = QStringLiteral("当前结果没有命盘可导出");
+    if (!picture || !picture->HasPicture() || !ExportChartPicture(*picture, path, &error))
+      services_->ShowError(this, QStringLiteral("无法导出图片“%1”：%2").arg(QDir::toNativeSeparators(path), error));
+    return;
+  }
   if (!text.endsWith(QLatin1Char('\n'))) text += QLatin1Char('\n');
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit()) {
@@ -376,7 +385,11 @@ void MainWindow::PrintResult(QPlainTextEdit* memo, const QString& simplifiedTitl
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(title);
   if (!services_->ChoosePrinter(this, printer)) return;
-  if (PrintReport(printer, title, text) == 0)
+  const ChartPicture* picture = ChartPictureOf(memo);
+  std::function<void(QPainter&, const QRectF&)> chartPage;
+  if (picture && picture->HasPicture())
+    chartPage = [picture](QPainter& painter, const QRectF& area) { PaintChartPage(painter, area, *picture); };
+  if (PrintReport(printer, title, text, chartPage) == 0)
     services_->ShowError(this, QStringLiteral("无法启动打印，请检查打印机设置。"));
 }
 

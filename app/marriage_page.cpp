@@ -5,10 +5,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTextCursor>
 
 #include "app/birthplace_field.h"
 #include "app/ui_script.h"
+#include "app/chart/chart_panel.h"
 #include "app/ui_services.h"
 #include "refdb/refdb.h"
 
@@ -88,6 +90,8 @@ MarriagePage::MarriagePage(QWidget* page, QWidget* window, UiServices& services,
   auto* save = MakePageButton(page, "RzBitBtn24", QStringLiteral("保存"), QRect(716, 46, 33, 23));
   auto* print = MakePageButton(page, "RzBitBtn4", QStringLiteral("打印"), QRect(751, 46, 33, 23));
   memoSuccess_ = MakeResultArea(page, "MemoSuccess", QRect(4, 110, 782, 342));
+  couple_ = new CoupleChartPanel(page);
+  resultTabs_ = WrapInResultTabs(memoSuccess_, couple_, "ResultTabs1");
 
   connect(run, &QPushButton::clicked, this, &MarriagePage::RzBitBtn2Click);
   connect(save, &QPushButton::clicked, this,
@@ -118,8 +122,10 @@ void MarriagePage::RzBitBtn2Click() {
     return;
   }
   ShowReportArea();
+  couple_->SetResult(result);
   switch (result.end) {
     case hehun::ReportEnd::kComplete: {
+      resultTabs_->setCurrentWidget(couple_);
       QTextCursor top = memoSuccess_->textCursor();
       top.movePosition(QTextCursor::Start);
       memoSuccess_->setTextCursor(top);

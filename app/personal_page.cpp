@@ -4,8 +4,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
+#include <optional>
 
 #include "app/birthplace_field.h"
+#include "app/chart/chart_panel.h"
 #include "app/input_panels.h"
 #include "app/ui_script.h"
 #include "app/ui_services.h"
@@ -41,6 +44,8 @@ PersonalPage::PersonalPage(QWidget* page, QWidget* window, UiServices& services,
   auto* print = MakePageButton(page, "RzBitBtn7", QStringLiteral("打印"), QRect(680, 10, 50, 28));
   auto* save = MakePageButton(page, "RzBitBtn8", QStringLiteral("保存"), QRect(734, 10, 50, 28));
   memo1_ = MakeResultArea(page, "Memo1", QRect(4, 80, 782, 372));
+  chart_ = new ChartPanel(page);
+  resultTabs_ = WrapInResultTabs(memo1_, chart_, "ResultTabs2");
 
   connect(rzButton2_, &QPushButton::clicked, this, &PersonalPage::RzButton2Click);
   connect(save, &QPushButton::clicked, this,
@@ -66,9 +71,12 @@ void PersonalPage::RzButton2Click() {
   if (!place_->CheckPlace(services_, window_)) return;
   WindowMessages messages(services_, window_);
   hehun::LineList report;  // assembled off screen, shown only when complete
+  std::optional<hehun::ChartView> chart;
   try {
     hehun::RefDb db;
-    if (!hehun::RunPersonalReport(input, mode, report, messages, db, today_())) return;
+    hehun::ChartView view;
+    if (!hehun::RunPersonalReport(input, mode, report, messages, db, today_(), &view)) return;
+    if (mode == hehun::PersonalMode::kBazi && !view.luck.empty()) chart = std::move(view);
   } catch (const std::exception& error) {
     services_.ShowError(window_, FromUtf8(error.what()));
     return;
@@ -76,6 +84,8 @@ void PersonalPage::RzButton2Click() {
     return;
   }
   ShowResultText(memo1_, FromUtf8(report.Text()), {xing2_->text(), nameB2_->text()});
+  chart_->SetChart(chart);
+  resultTabs_->setCurrentWidget(chart ? static_cast<QWidget*>(chart_) : memo1_);
 }
 
 }  // namespace hehun::ui

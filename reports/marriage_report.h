@@ -8,7 +8,11 @@
 // printed side by side in the comparison sections.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
+
+#include "bazi/chart_view.h"
 
 #include "calendar/birth_row.h"
 #include "refdb/line_sink.h"
@@ -35,11 +39,23 @@ enum class ReportEnd {
   kWomanRowRefused,  // the man's half stays in the report area
 };
 
+// One matching verdict the report reaches, for the badges of the window.
+struct MarriageVerdict {
+  std::string label;  // 生肖 命宫 五行 纳音 神煞 合婚
+  std::string value;  // e.g. "六合 上等"
+  int level = 0;      // 1 good, 0 middling, −1 poor
+  std::string note;   // the section of the report it comes from
+};
+
 struct ReportResult {
   ReportEnd end = ReportEnd::kComplete;
   // For a refused row: true when the name was empty (the window then puts
   // the keyboard focus into that row's name box).
   bool nameMissing = false;
+  // The charts as the report computed them (each once a row was read and
+  // its chart computed) and, for a complete report, the six verdicts.
+  std::optional<ChartView> manChart, womanChart;
+  std::vector<MarriageVerdict> verdicts;
 };
 
 // Runs the whole marriage report. Validation messages go to `messages`
