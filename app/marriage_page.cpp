@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QTextCursor>
 
+#include "app/records/person_panel.h"
 #include "app/ui_services.h"
 #include "refdb/refdb.h"
 
@@ -75,6 +76,8 @@ MarriagePage::MarriagePage(QWidget* page, QWidget* window, UiServices& services,
     row.minute = MakeCombo(page, r.minute, QRect(581, y, 40, 24), NumberItems(0, 59), true, 0);
     MakeLabel(page, QStringLiteral("分 血型"), QRect(623, y, 42, 24));
     row.blood = MakeCombo(page, r.blood, QRect(665, y, 48, 24), BloodTypeItems(), false, -1);
+    AddRecordsButton(PanelOfRow(row, r.y == rows[0].y ? QStringLiteral("男") : QStringLiteral("女")),
+                     r.y == rows[0].y ? "ManRecords" : "WomanRecords");
   }
 
   auto* run = MakePageButton(page, "RzBitBtn2", QStringLiteral("测算"), QRect(716, 10, 68, 32));
@@ -94,7 +97,7 @@ void MarriagePage::ShowReportArea() {
   if (memoSuccess_->toPlainText() != text) memoSuccess_->setPlainText(text);
 }
 
-void MarriagePage::RzBitBtn2Click() {
+bool MarriagePage::RzBitBtn2Click() {
   ReportMessages messages(services_, window_, [this] { ShowReportArea(); });
   hehun::ReportResult result;
   try {
@@ -104,10 +107,10 @@ void MarriagePage::RzBitBtn2Click() {
   } catch (const std::exception& error) {
     ShowReportArea();
     services_.ShowError(window_, FromUtf8(error.what()));
-    return;
+    return false;
   } catch (const hehun::SilentAbort&) {
     ShowReportArea();
-    return;
+    return false;
   }
   ShowReportArea();
   switch (result.end) {
@@ -116,7 +119,7 @@ void MarriagePage::RzBitBtn2Click() {
       top.movePosition(QTextCursor::Start);
       memoSuccess_->setTextCursor(top);
       memoSuccess_->verticalScrollBar()->setValue(0);
-      break;
+      return true;
     }
     case hehun::ReportEnd::kManRowRefused:
       if (result.nameMissing) man_.name->setFocus();
@@ -125,6 +128,7 @@ void MarriagePage::RzBitBtn2Click() {
       if (result.nameMissing) woman_.name->setFocus();
       break;
   }
+  return false;
 }
 
 }  // namespace hehun::ui

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "app/input_panels.h"
+#include "app/records/person_panel.h"
 #include "app/ui_services.h"
 #include "refdb/refdb.h"
 #include "reports/personal_report.h"
@@ -33,6 +34,7 @@ PersonalPage::PersonalPage(QWidget* page, QWidget* window, UiServices& services,
   MakeLabel(page, QStringLiteral("时"), QRect(520, y, 13, 24));
   minute2_ = MakeCombo(page, "CBFen2", QRect(534, y, 40, 24), NumberItems(0, 59), true, 0);
   MakeLabel(page, QStringLiteral("分"), QRect(575, y, 13, 24));
+  AddRecordsButton({xing2_, sex2_, {}, calendar2_, year2_, month2_, day2_, hour2_, minute2_}, "PersonalRecords");
 
   rzButton2_ = MakePageButton(page, "RzButton2", QStringLiteral("八字分析"), QRect(592, 10, 82, 28));
   auto* print = MakePageButton(page, "RzBitBtn7", QStringLiteral("打印"), QRect(680, 10, 50, 28));
