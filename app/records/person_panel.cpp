@@ -99,10 +99,16 @@ std::optional<Person> PersonOfPanel(const PersonPanel& panel, QString& why) {
   texts.calendar = panel.calendar->currentIndex() == 1 ? "农历" : "公历";
   texts.date = ToUtf8(panel.year->currentText().trimmed() + QLatin1Char('-') + panel.month->currentText().trimmed() +
                       QLatin1Char('-') + panel.day->currentText().trimmed());
-  // The hour item "午 11" (or a typed hour) gives its number.
+  // The hour item "午 11" (or a typed hour) gives its number; both numbers
+  // take two digits ("06:05"), other text goes on to be refused by the check.
   const QRegularExpressionMatch hour = QRegularExpression(QStringLiteral("(\\d+)\\s*$")).match(panel.hour->currentText());
-  texts.time = ToUtf8((hour.hasMatch() ? hour.captured(1) : panel.hour->currentText().trimmed()) + QLatin1Char(':') +
-                      panel.minute->currentText().trimmed());
+  const auto twoDigits = [](const QString& text) {
+    bool number = false;
+    const int value = text.toInt(&number);
+    return number && value >= 0 && value < 100 ? QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')) : text;
+  };
+  texts.time = ToUtf8(twoDigits(hour.hasMatch() ? hour.captured(1) : panel.hour->currentText().trimmed()) +
+                      QLatin1Char(':') + twoDigits(panel.minute->currentText().trimmed()));
   texts.leap = panel.leap && panel.leap->isChecked() ? "1" : "0";
   if (panel.place) texts.place = ToUtf8(panel.place->text());
   if (panel.blood) texts.blood = ToUtf8(panel.blood->currentText().remove(QStringLiteral("型")));
@@ -119,7 +125,8 @@ void PickIntoPanel(const PersonPanel& panel) {
   QWidget* owner = panel.name->window();
   RecordsStore* store = RecordsStoreOf(panel.name);
   if (store == nullptr || store->Open(owner) == nullptr) return;
-  PersonPicker picker(*store, PanelSex(panel), owner);
+  // A panel with a sex box takes either sex; a row of 合婚 only its own.
+  PersonPicker picker(*store, panel.sex ? QString() : panel.fixedSex, owner);
   if (picker.exec() != QDialog::Accepted || !picker.Chosen()) return;
   FillPanel(panel, *picker.Chosen());
   panel.name->setFocus();
