@@ -21,7 +21,7 @@ namespace hehun::ui {
 PersonPicker::PersonPicker(RecordsStore& store, const QString& sex, QWidget* parent) : QDialog(parent), sex_(sex) {
   setObjectName(QStringLiteral("PersonPicker"));
   setWindowTitle(QStringLiteral("从档案中选取"));
-  resize(620, 420);
+  resize(660, 420);
 
   search_ = new QLineEdit(this);
   search_->setObjectName(QStringLiteral("PickerSearch"));
@@ -42,11 +42,11 @@ PersonPicker::PersonPicker(RecordsStore& store, const QString& sex, QWidget* par
   table_->setColumnHidden(PeopleModel::kId, true);
   table_->setColumnHidden(PeopleModel::kBlood, true);
   table_->horizontalHeader()->setStretchLastSection(true);
-  table_->setColumnWidth(PeopleModel::kName, 110);
+  table_->setColumnWidth(PeopleModel::kName, 90);
   table_->setColumnWidth(PeopleModel::kSex, 40);
-  table_->setColumnWidth(PeopleModel::kBirth, 170);
-  table_->setColumnWidth(PeopleModel::kPlace, 80);
-  table_->setColumnWidth(PeopleModel::kTags, 90);
+  table_->setColumnWidth(PeopleModel::kBirth, 160);
+  table_->setColumnWidth(PeopleModel::kPlace, 70);
+  table_->setColumnWidth(PeopleModel::kTags, 80);
   table_->installEventFilter(this);
 
   count_ = new QLabel(this);
