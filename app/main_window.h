@@ -1,3 +1,5 @@
+// The folder app/ is a top floor beside cli/: the windows (Qt) over the core.
+//
 // The main window: the painted frame and title bar, the page buttons, the
 // page stack with its pages (each built by its own class), saving and
 // printing a page's result, and the closing sequence.

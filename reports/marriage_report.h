@@ -1,3 +1,7 @@
+// The folder reports/ stands on almanac/, divination/, knowledge/ and
+// everything below: the marriage and personal reports and the lines of the
+// quick matchings, each a function writing lines to a sink.
+//
 // The marriage report (八字合婚): reads the man's and the woman's birth rows,
 // computes both charts and writes the whole report, line by line, into the
 // report sink, with the per-person parts collected in six hidden lists and
