@@ -62,7 +62,6 @@ MarriagePage::MarriagePage(QWidget* page, QWidget* window, UiServices& services,
     // The name box is wide enough for a full ten-character name; the other
     // boxes are as narrow as their longest item allows.
     MakeCaptionPanel(page, r.caption, r.title, QRect(10, y, 76, 24));
-    MakeLabel(page, QStringLiteral("姓名"), QRect(89, y, 25, 24));
     row.name = MakeNameBox(page, r.name, QRect(115, y, 128, 24));
     row.calendar = MakeCombo(page, r.calendar, QRect(246, y, 82, 24), CalendarItems(), false, 0);
     row.year = MakeCombo(page, r.year, QRect(331, y, 54, 24), YearItems(), true, 90);
@@ -77,7 +76,7 @@ MarriagePage::MarriagePage(QWidget* page, QWidget* window, UiServices& services,
     MakeLabel(page, QStringLiteral("分 血型"), QRect(623, y, 42, 24));
     row.blood = MakeCombo(page, r.blood, QRect(665, y, 48, 24), BloodTypeItems(), false, -1);
     AddRecordsButton(PanelOfRow(row, r.y == rows[0].y ? QStringLiteral("男") : QStringLiteral("女")),
-                     r.y == rows[0].y ? "ManRecords" : "WomanRecords");
+                     r.y == rows[0].y ? "ManRecords" : "WomanRecords", QRect(89, y, 25, 24));
   }
 
   auto* run = MakePageButton(page, "RzBitBtn2", QStringLiteral("测算"), QRect(716, 10, 68, 32));

@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRegularExpression>
@@ -20,30 +19,6 @@ namespace hehun::ui {
 using records::Person;
 
 namespace {
-
-// Keeps the 档案 button at the right end of its name box when the box is
-// resized, and the box's text clear of it.
-class ButtonInBox : public QObject {
- public:
-  ButtonInBox(QLineEdit* box, QToolButton* button) : QObject(box), box_(box), button_(button) {
-    box->installEventFilter(this);
-    Place();
-  }
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Resize) Place();
-    return false;
-  }
-
- private:
-  void Place() {
-    const int width = 30, margin = 2;
-    const int height = box_->height() - 2 * margin;
-    button_->setGeometry(box_->width() - width - margin, margin, width, height);
-    box_->setTextMargins(0, 0, width + margin, 0);
-  }
-  QLineEdit* box_;
-  QToolButton* button_;
-};
 
 // Two people are the same entry when name and birth agree.
 bool SameBirth(const Person& a, const Person& b) {
@@ -170,8 +145,9 @@ void SavePanelPerson(const PersonPanel& panel) {
     services.ShowInfo(owner, QStringLiteral("已将“%1”保存到档案（编号%2）。").arg(FromUtf8(person->name)).arg(id));
 }
 
-QToolButton* AddRecordsButton(const PersonPanel& panel, const char* objectName) {
-  auto* button = new QToolButton(panel.name);
+QToolButton* AddRecordsButton(const PersonPanel& panel, const char* objectName, const QRect& geometry) {
+  auto* button = new QToolButton(panel.name->parentWidget());
+  button->setGeometry(geometry);
   const QString name = QString::fromLatin1(objectName);
   button->setObjectName(name);
   button->setText(QStringLiteral("档案"));
@@ -193,7 +169,7 @@ QToolButton* AddRecordsButton(const PersonPanel& panel, const char* objectName) 
   button->setMenu(menu);
   QObject::connect(pick, &QAction::triggered, button, [panel] { PickIntoPanel(panel); });
   QObject::connect(save, &QAction::triggered, button, [panel] { SavePanelPerson(panel); });
-  new ButtonInBox(panel.name, button);
+  if (panel.name->placeholderText().isEmpty()) panel.name->setPlaceholderText(QStringLiteral("姓名"));
   QWidget::setTabOrder(panel.name, button);
   return button;
 }

@@ -1,9 +1,10 @@
 // One person's input panel seen by the archive: the controls a saved person
 // fills (those a panel lacks are skipped), the person the controls describe,
-// and the small 档案 button laid into a panel's name box, whose menu picks a
+// and the small 档案 button beside a panel's name box, whose menu picks a
 // saved person into the panel or saves the panel's person.
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <optional>
 
@@ -47,10 +48,11 @@ void FillPanel(const PersonPanel& panel, const records::Person& person);
 // refusal nullopt and the reasons in `why`.
 std::optional<records::Person> PersonOfPanel(const PersonPanel& panel, QString& why);
 
-// Lays the 档案 button into the right end of the panel's name box, with the
-// actions "从档案中选取…" (`objectName`+"Pick") and "保存到档案"
-// (`objectName`+"Save"), and places it after the name box in the tab order.
-QToolButton* AddRecordsButton(const PersonPanel& panel, const char* objectName);
+// Puts the 档案 button at `geometry` beside the panel's name box (in the
+// place of its caption 姓名, which becomes the box's placeholder text), with
+// the actions "从档案中选取…" (`objectName`+"Pick") and "保存到档案"
+// (`objectName`+"Save"); in the tab order it comes right after the name box.
+QToolButton* AddRecordsButton(const PersonPanel& panel, const char* objectName, const QRect& geometry);
 
 // The two actions of the button, also called by the records window's tests.
 void PickIntoPanel(const PersonPanel& panel);
