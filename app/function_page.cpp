@@ -7,6 +7,7 @@
 #include "app/calendar_viewer.h"
 #include "app/contacts.h"
 #include "app/divination_dialogs.h"
+#include "app/folk/folk_buttons.h"
 #include "app/naming_service_dialog.h"
 #include "app/picture_button.h"
 #include "app/tool_dialogs.h"
@@ -37,8 +38,7 @@ FunctionPage::FunctionPage(QWidget* page, QWidget* window, UiServices& services,
     connect(button, &QToolButton::clicked, this, handler);
   }
   ConnectDivinationButtons(page, window_);
-  for (const char* name : {"RzToolButton19", "RzToolButton23", "RzToolButton15", "RzToolButton31"})
-    page->findChild<PictureButton*>(QString::fromLatin1(name))->SetUnavailable(QStringLiteral("暂未开放"));
+  ConnectFolkButtons(page, window_);
 }
 
 void FunctionPage::RzToolButton36Click() { OpenToolDialog(calendarViewer_, window_); }

@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 
 #include "app/appearance.h"
+#include "app/birthplace_field.h"
 #include "app/ui_services.h"
 #include "refdb/gbk.h"
 
@@ -107,6 +108,7 @@ hehun::BirthRowTexts RowTexts(const BirthRowControls& row) {
   texts.day = ToUtf8(row.day->currentText());
   texts.hour = ToUtf8(row.hour->currentText());
   texts.minute = ToUtf8(row.minute->currentText());
+  if (row.place != nullptr) row.place->Fill(texts);
   return texts;
 }
 

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QTextCursor>
 
+#include "app/birthplace_field.h"
 #include "app/records/person_panel.h"
 #include "app/ui_services.h"
 #include "refdb/refdb.h"
@@ -44,7 +45,7 @@ class ReportMessages : public WindowMessages {
 MarriagePage::MarriagePage(QWidget* page, QWidget* window, UiServices& services, ResultFn saveResult,
                            ResultFn printResult, std::function<hehun::Ymd()> today)
     : QObject(page), window_(window), services_(services), today_(std::move(today)) {
-  MakeStrip(page, QRect(4, 4, 782, 70));
+  MakeStrip(page, QRect(4, 4, 782, 100));
   struct RowNames {
     const char *caption, *name, *calendar, *year, *month, *day, *hour, *minute, *blood;
     QString title;
@@ -75,14 +76,19 @@ MarriagePage::MarriagePage(QWidget* page, QWidget* window, UiServices& services,
     row.minute = MakeCombo(page, r.minute, QRect(581, y, 40, 24), NumberItems(0, 59), true, 0);
     MakeLabel(page, QStringLiteral("分 血型"), QRect(623, y, 42, 24));
     row.blood = MakeCombo(page, r.blood, QRect(665, y, 48, 24), BloodTypeItems(), false, -1);
-    AddRecordsButton(PanelOfRow(row, r.y == rows[0].y ? QStringLiteral("男") : QStringLiteral("女")),
-                     r.y == rows[0].y ? "ManRecords" : "WomanRecords", QRect(89, y, 25, 24));
   }
+  // Both birthplaces share the line below the rows, each under its half.
+  man_.place = new BirthPlaceField(page, QStringLiteral("男方出生地"), 66, "EditPlaceMan", "CheckSolarMan",
+                                   QRect(10, 75, 380, 24));
+  woman_.place = new BirthPlaceField(page, QStringLiteral("女方出生地"), 66, "EditPlaceWoman", "CheckSolarWoman",
+                                     QRect(404, 75, 380, 24));
+  AddRecordsButton(PanelOfRow(man_, QStringLiteral("男")), "ManRecords", QRect(89, rows[0].y, 25, 24));
+  AddRecordsButton(PanelOfRow(woman_, QStringLiteral("女")), "WomanRecords", QRect(89, rows[1].y, 25, 24));
 
   auto* run = MakePageButton(page, "RzBitBtn2", QStringLiteral("测算"), QRect(716, 10, 68, 32));
   auto* save = MakePageButton(page, "RzBitBtn24", QStringLiteral("保存"), QRect(716, 46, 33, 23));
   auto* print = MakePageButton(page, "RzBitBtn4", QStringLiteral("打印"), QRect(751, 46, 33, 23));
-  memoSuccess_ = MakeResultArea(page, "MemoSuccess", QRect(4, 80, 782, 372));
+  memoSuccess_ = MakeResultArea(page, "MemoSuccess", QRect(4, 110, 782, 342));
 
   connect(run, &QPushButton::clicked, this, &MarriagePage::RzBitBtn2Click);
   connect(save, &QPushButton::clicked, this,
@@ -97,6 +103,7 @@ void MarriagePage::ShowReportArea() {
 }
 
 bool MarriagePage::RzBitBtn2Click() {
+  if (!CheckPlaces({man_.place, woman_.place}, services_, window_)) return false;
   ReportMessages messages(services_, window_, [this] { ShowReportArea(); });
   hehun::ReportResult result;
   try {

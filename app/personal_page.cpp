@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "app/birthplace_field.h"
 #include "app/input_panels.h"
 #include "app/records/person_panel.h"
 #include "app/ui_services.h"
@@ -16,7 +17,7 @@ namespace hehun::ui {
 PersonalPage::PersonalPage(QWidget* page, QWidget* window, UiServices& services, ResultFn saveResult,
                            ResultFn printResult, std::function<hehun::Ymd()> today)
     : QObject(page), window_(window), services_(services), today_(std::move(today)) {
-  MakeStrip(page, QRect(4, 4, 782, 40));
+  MakeStrip(page, QRect(4, 4, 782, 70));
   const int y = 12;
   xing2_ = MakeNameBox(page, "Xing2", QRect(40, y, 128, 24));
   nameB2_ = MakeNameBox(page, "NameB2", QRect(168, y, 2, 24));
@@ -33,13 +34,14 @@ PersonalPage::PersonalPage(QWidget* page, QWidget* window, UiServices& services,
   MakeLabel(page, QStringLiteral("时"), QRect(520, y, 13, 24));
   minute2_ = MakeCombo(page, "CBFen2", QRect(534, y, 40, 24), NumberItems(0, 59), true, 0);
   MakeLabel(page, QStringLiteral("分"), QRect(575, y, 13, 24));
-  AddRecordsButton({xing2_, sex2_, {}, calendar2_, year2_, month2_, day2_, hour2_, minute2_}, "PersonalRecords",
-                   QRect(13, y, 25, 24));
+  place_ = new BirthPlaceField(page, QStringLiteral("出生地"), 38, "EditPlace", "CheckSolar", QRect(14, 44, 404, 24));
+  AddRecordsButton({xing2_, sex2_, {}, calendar2_, year2_, month2_, day2_, hour2_, minute2_, nullptr, place_->Edit()},
+                   "PersonalRecords", QRect(13, y, 25, 24));
 
   rzButton2_ = MakePageButton(page, "RzButton2", QStringLiteral("八字分析"), QRect(592, 10, 82, 28));
   auto* print = MakePageButton(page, "RzBitBtn7", QStringLiteral("打印"), QRect(680, 10, 50, 28));
   auto* save = MakePageButton(page, "RzBitBtn8", QStringLiteral("保存"), QRect(734, 10, 50, 28));
-  memo1_ = MakeResultArea(page, "Memo1", QRect(4, 50, 782, 402));
+  memo1_ = MakeResultArea(page, "Memo1", QRect(4, 80, 782, 372));
 
   connect(rzButton2_, &QPushButton::clicked, this, &PersonalPage::RzButton2Click);
   connect(save, &QPushButton::clicked, this,
@@ -58,8 +60,11 @@ void PersonalPage::RzButton2Click() {
   input.day = ToUtf8(day2_->currentText());
   input.hour = ToUtf8(hour2_->currentText());
   input.minute = ToUtf8(minute2_->currentText());
+  input.place = place_->PlaceText();
+  input.trueSolarTime = place_->TrueSolarTime();
   const hehun::PersonalMode mode = hehun::PersonalModeOfCaption(ToUtf8(rzButton2_->text()));
 
+  if (!place_->CheckPlace(services_, window_)) return;
   WindowMessages messages(services_, window_);
   hehun::LineList report;  // assembled off screen, shown only when complete
   try {

@@ -17,6 +17,7 @@ class QWidget;
 
 namespace hehun::ui {
 
+class BirthPlaceField;
 class UiServices;
 
 class PersonalPage : public QObject {
@@ -45,6 +46,7 @@ class PersonalPage : public QObject {
   QComboBox* sex2_ = nullptr;
   QComboBox* calendar2_ = nullptr;
   QComboBox *year2_ = nullptr, *month2_ = nullptr, *day2_ = nullptr, *hour2_ = nullptr, *minute2_ = nullptr;
+  BirthPlaceField* place_ = nullptr;  // 出生地 and 真太阳时
   QPushButton* rzButton2_ = nullptr;
   QPlainTextEdit* memo1_ = nullptr;
 };

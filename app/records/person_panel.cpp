@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QToolButton>
 
+#include "app/birthplace_field.h"
 #include "app/input_panels.h"
 #include "app/records/people_model.h"
 #include "app/records/person_picker.h"
@@ -39,6 +40,7 @@ PersonPanel PanelOfRow(const BirthRowControls& row, const QString& sex) {
   panel.hour = row.hour;
   panel.minute = row.minute;
   panel.blood = row.blood;
+  if (row.place) panel.place = row.place->Edit();
   return panel;
 }
 

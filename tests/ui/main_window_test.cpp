@@ -49,7 +49,6 @@ class MainWindowTest : public QObject {
   void links_data();
   void links();
   void namingDialogIsFreshEachTime();
-  void buttonsWithoutActionDoNothing();
   void closingSequenceRemovesLockFiles();
   void closingOtherwiseKeepsLockFiles();
 };
@@ -331,19 +330,6 @@ void MainWindowTest::namingDialogIsFreshEachTime() {
   QVERIFY(!opened[1].isNull());
   QCOMPARE(opened[1]->objectName(), QStringLiteral("TFrmQiming"));
   QVERIFY(!opened[1]->isVisible());
-}
-
-void MainWindowTest::buttonsWithoutActionDoNothing() {
-  FakeServices fake;
-  MainWindow w(&fake, kToday);
-  w.show();
-  Click(w, "RzToolButton8");
-  const QList<QWidget*> before = QApplication::topLevelWidgets();
-  for (const char* name : {"RzToolButton19", "RzToolButton23", "RzToolButton15", "RzToolButton31"})
-    Click(w, name);
-  QCOMPARE(QApplication::topLevelWidgets().size(), before.size());
-  QVERIFY(fake.infos.isEmpty() && fake.urls.isEmpty() && fake.errors.isEmpty());
-  QCOMPARE(Find<QTabWidget>(w, "RzPageControl1")->currentWidget()->objectName(), QStringLiteral("TabSheet9"));
 }
 
 namespace {

@@ -119,6 +119,7 @@ void RecordsWindowTest::pickerSearchFillsPanel() {
     Person chen = MakePerson("陈立", "男", {1991, 11, 20}, 21, 45);
     chen.tags = {"客户"};
     chen.blood = "AB";
+    chen.place = "成都";
     archive.AddPerson(chen);
   }
   AskingServices fake;
@@ -141,6 +142,7 @@ void RecordsWindowTest::pickerSearchFillsPanel() {
   QCOMPARE(Find<QComboBox>(w, "Shour")->currentText(), QStringLiteral("亥 21"));
   QCOMPARE(Find<QComboBox>(w, "CBFen")->currentText(), QStringLiteral("45"));
   QCOMPARE(Find<QComboBox>(w, "ComboBoxDL")->currentText(), QStringLiteral("AB型"));
+  QCOMPARE(Find<QLineEdit>(w, "EditPlaceMan")->text(), QStringLiteral("成都"));
 
   // The personal page takes sex and a lunar date as saved.
   {
