@@ -4,9 +4,14 @@
 #include <QPainter>
 
 #include "app/appearance.h"
+#include "app/ui_script.h"
 #include "refdb/ganzhi.h"
 
 namespace hehun::ui {
+
+void DrawShown(QPainter& painter, const QRectF& rect, int flags, const QString& text, const QStringList& kept) {
+  painter.drawText(rect, flags, Shown(text, kept));
+}
 
 namespace {
 
@@ -53,7 +58,7 @@ void PaintElementBar(QPainter& p, const QRectF& r, const QString& label, const s
   p.setFont(Font(font));
   p.setPen(kMuted);
   const double labelWidth = font * 4.6;
-  p.drawText(QRectF(r.left(), r.top(), labelWidth, r.height()), Qt::AlignLeft | Qt::AlignVCenter, label);
+  DrawShown(p, QRectF(r.left(), r.top(), labelWidth, r.height()), Qt::AlignLeft | Qt::AlignVCenter, label);
   int total = 0;
   for (int n : counts) total += n;
   if (total == 0) return;
@@ -65,7 +70,7 @@ void PaintElementBar(QPainter& p, const QRectF& r, const QString& label, const s
     if (counts[e] > 0) {
       p.fillRect(seg, ElementColour(e));
       p.setPen(Qt::white);
-      p.drawText(seg, Qt::AlignCenter, QString::fromUtf8(kElementNames[e].data(), 3) + QString::number(counts[e]));
+      DrawShown(p, seg, Qt::AlignCenter, QString::fromUtf8(kElementNames[e].data(), 3) + QString::number(counts[e]));
     }
     x += w;
   }
@@ -114,12 +119,12 @@ void PaintChartGrid(QPainter& p, const QRectF& area, const ChartView& v, bool co
   p.setPen(kInk);
   p.setFont(Font(13 * k, true));
   const QFontMetricsF m1(p.font());
-  p.drawText(QRectF(area.left(), y, area.width(), lineH), Qt::AlignLeft | Qt::AlignVCenter,
-             m1.elidedText(who, Qt::ElideRight, area.width()));
+  DrawShown(p, QRectF(area.left(), y, area.width(), lineH), Qt::AlignLeft | Qt::AlignVCenter,
+            m1.elidedText(who, Qt::ElideRight, area.width()), {Q(v.name)});
   p.setFont(Font(12 * k));
   p.setPen(kMuted);
   const QFontMetricsF m2(p.font());
-  p.drawText(QRectF(area.left(), y + lineH, area.width(), lineH), Qt::AlignLeft | Qt::AlignVCenter,
+  DrawShown(p, QRectF(area.left(), y + lineH, area.width(), lineH), Qt::AlignLeft | Qt::AlignVCenter,
              m2.elidedText(facts, Qt::ElideRight, area.width()));
   y += rows.header;
 
@@ -147,7 +152,7 @@ void PaintChartGrid(QPainter& p, const QRectF& area, const ChartView& v, bool co
   p.setFont(Font(11 * k));
   for (const RowSpec& r : specs) {
     p.setPen(kMuted);
-    p.drawText(QRectF(area.left(), ry, labelW - 4, r.h), Qt::AlignRight | Qt::AlignVCenter,
+    DrawShown(p, QRectF(area.left(), ry, labelW - 4, r.h), Qt::AlignRight | Qt::AlignVCenter,
                QString::fromUtf8(r.label));
     p.setPen(QPen(kRule, 0));
     p.drawLine(QPointF(area.left(), ry + r.h), QPointF(area.right(), ry + r.h));
@@ -163,17 +168,17 @@ void PaintChartGrid(QPainter& p, const QRectF& area, const ChartView& v, bool co
     p.setFont(Font(11.5 * k, c == 2));
     p.setPen(c == 2 ? palette::kCinnabar : kInk);
     const QRectF godRect(x, cy, colW, rows.tenGod);
-    p.drawText(godRect, Qt::AlignCenter, Q(pv.label) + QStringLiteral(" ") + Q(pv.ten_god));
+    DrawShown(p, godRect, Qt::AlignCenter, Q(pv.label) + QStringLiteral(" ") + Q(pv.ten_god));
     Tip(tips, godRect, pv.ten_god);
     cy += rows.tenGod;
     // Stem and branch, large, in their element's colour.
     p.setFont(Font(24 * k, true));
     p.setPen(ColourOfCharacter(pv.stem));
-    p.drawText(QRectF(x, cy, colW, rows.stem), Qt::AlignCenter, Q(pv.stem));
+    DrawShown(p, QRectF(x, cy, colW, rows.stem), Qt::AlignCenter, Q(pv.stem));
     cy += rows.stem;
     p.setPen(ColourOfCharacter(pv.branch));
     const QRectF branchRect(x, cy, colW, rows.branch);
-    p.drawText(branchRect, Qt::AlignCenter, Q(pv.branch));
+    DrawShown(p, branchRect, Qt::AlignCenter, Q(pv.branch));
     if (pv.void_branch) {
       // 空亡: a small seal beside the branch.
       p.setFont(Font(10 * k, true));
@@ -181,7 +186,7 @@ void PaintChartGrid(QPainter& p, const QRectF& area, const ChartView& v, bool co
       const QRectF seal(branchRect.center().x() + 15 * k, branchRect.top() + 3, s, s);
       p.setPen(QPen(kMuted, 1));
       p.drawRoundedRect(seal, 2, 2);
-      p.drawText(seal, Qt::AlignCenter, QStringLiteral("空"));
+      DrawShown(p, seal, Qt::AlignCenter, QStringLiteral("空"));
       Tip(tips, seal, "空亡");
     }
     cy += rows.branch;
@@ -193,19 +198,19 @@ void PaintChartGrid(QPainter& p, const QRectF& area, const ChartView& v, bool co
       const QRectF godR(line.left() + line.width() / 2 + 1, line.top(), line.width() / 2 - 1, hl);
       p.setFont(Font(12 * k, true));
       p.setPen(ColourOfCharacter(pv.hidden[h].stem));
-      p.drawText(stemRect, Qt::AlignRight | Qt::AlignVCenter, Q(pv.hidden[h].stem));
+      DrawShown(p, stemRect, Qt::AlignRight | Qt::AlignVCenter, Q(pv.hidden[h].stem));
       p.setFont(Font(11 * k));
       p.setPen(kInk);
-      p.drawText(godR, Qt::AlignLeft | Qt::AlignVCenter, Q(pv.hidden[h].ten_god));
+      DrawShown(p, godR, Qt::AlignLeft | Qt::AlignVCenter, Q(pv.hidden[h].ten_god));
       Tip(tips, godR, pv.hidden[h].ten_god);
     }
     cy += rows.hidden;
     p.setFont(Font(11 * k));
     p.setPen(kInk);
-    p.drawText(QRectF(x, cy, colW, rows.nayin), Qt::AlignCenter, Q(pv.nayin));
+    DrawShown(p, QRectF(x, cy, colW, rows.nayin), Qt::AlignCenter, Q(pv.nayin));
     cy += rows.nayin;
     const QRectF stageRect(x, cy, colW, rows.stage);
-    p.drawText(stageRect, Qt::AlignCenter, Q(pv.stage));
+    DrawShown(p, stageRect, Qt::AlignCenter, Q(pv.stage));
     Tip(tips, stageRect, pv.stage);
     cy += rows.stage;
     // Shensha: as many names per line as fit, up to the row's three lines.
@@ -226,13 +231,13 @@ void PaintChartGrid(QPainter& p, const QRectF& area, const ChartView& v, bool co
         // More than the cell holds: a mark, and the whole list in the tip.
         const QRectF more(x + colW - 16, cy + rows.shensha - sl, 14, sl);
         p.setPen(kMuted);
-        p.drawText(more, Qt::AlignCenter, QStringLiteral("…"));
+        DrawShown(p, more, Qt::AlignCenter, QStringLiteral("…"));
         if (tips) tips->push_back({QRectF(x, cy, colW, rows.shensha), pv.label.empty() ? all : Q(pv.label) + QStringLiteral("神煞：") + all});
         break;
       }
       const QRectF r(sx, sy, w, sl);
       p.setPen(name.find("贵人") != std::string::npos ? palette::kCinnabar : kInk);
-      p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, t);
+      DrawShown(p, r, Qt::AlignLeft | Qt::AlignVCenter, t);
       Tip(tips, r, name);
       sx += w + 2;
     }
@@ -253,9 +258,9 @@ void PaintChartLuckRows(QPainter& p, const QRectF& area, const ChartView& v, boo
   p.setRenderHint(QPainter::Antialiasing);
   p.setFont(Font(11 * k));
   p.setPen(kMuted);
-  p.drawText(QRectF(area.left(), area.top(), labelW - 4, rowH), Qt::AlignRight | Qt::AlignVCenter,
+  DrawShown(p, QRectF(area.left(), area.top(), labelW - 4, rowH), Qt::AlignRight | Qt::AlignVCenter,
              QStringLiteral("大运") + (v.direction.empty() ? QString() : QStringLiteral("\n") + Q(v.direction) + QStringLiteral("行")));
-  p.drawText(QRectF(area.left(), area.top() + rowH, labelW - 4, rowH), Qt::AlignRight | Qt::AlignVCenter,
+  DrawShown(p, QRectF(area.left(), area.top() + rowH, labelW - 4, rowH), Qt::AlignRight | Qt::AlignVCenter,
              QStringLiteral("流年"));
   for (size_t i = 0; i < v.luck.size(); ++i) {
     const ChartLuckView& l = v.luck[i];
@@ -268,20 +273,20 @@ void PaintChartLuckRows(QPainter& p, const QRectF& area, const ChartView& v, boo
     p.setFont(Font(14 * k, true));
     const double third = cell.height() / 3;
     p.setPen(ColourOfCharacter(l.ganzhi.substr(0, 3)));
-    p.drawText(QRectF(cell.left(), cell.top(), cell.width() / 2, third * 1.6), Qt::AlignRight | Qt::AlignVCenter,
+    DrawShown(p, QRectF(cell.left(), cell.top(), cell.width() / 2, third * 1.6), Qt::AlignRight | Qt::AlignVCenter,
                Q(l.ganzhi.substr(0, 3)));
     p.setPen(ColourOfCharacter(l.ganzhi.substr(3)));
-    p.drawText(QRectF(cell.center().x(), cell.top(), cell.width() / 2, third * 1.6), Qt::AlignLeft | Qt::AlignVCenter,
+    DrawShown(p, QRectF(cell.center().x(), cell.top(), cell.width() / 2, third * 1.6), Qt::AlignLeft | Qt::AlignVCenter,
                Q(l.ganzhi.substr(3)));
     p.setFont(Font(10 * k));
     p.setPen(kInk);
     const QString year = QString::number(l.start_year), age = QString::number(l.start_age) + QStringLiteral("岁");
     const QRectF below(cell.left(), cell.top() + third * 1.6, cell.width(), third * 1.4);
     if (compact) {  // narrow cells: year and age on lines of their own
-      p.drawText(QRectF(below.left(), below.top(), below.width(), below.height() / 2), Qt::AlignCenter, year);
-      p.drawText(QRectF(below.left(), below.center().y(), below.width(), below.height() / 2), Qt::AlignCenter, age);
+      DrawShown(p, QRectF(below.left(), below.top(), below.width(), below.height() / 2), Qt::AlignCenter, year);
+      DrawShown(p, QRectF(below.left(), below.center().y(), below.width(), below.height() / 2), Qt::AlignCenter, age);
     } else {
-      p.drawText(below, Qt::AlignCenter, year + QStringLiteral(" ") + age);
+      DrawShown(p, below, Qt::AlignCenter, year + QStringLiteral(" ") + age);
     }
   }
   const ChartLuckView& chosen = v.luck[selected];
@@ -298,24 +303,24 @@ void PaintChartLuckRows(QPainter& p, const QRectF& area, const ChartView& v, boo
     p.setFont(Font(compact ? 8.5 : 10));
     p.setPen(kInk);
     const QString age = QString::number(y.age) + QStringLiteral("岁");
-    p.drawText(QRectF(cell.left(), cell.top(), cell.width(), line), Qt::AlignCenter,
+    DrawShown(p, QRectF(cell.left(), cell.top(), cell.width(), line), Qt::AlignCenter,
                compact ? QString::number(y.year) : QString::number(y.year) + QStringLiteral(" ") + age);
     double at = cell.top() + line;
     if (compact) {
-      p.drawText(QRectF(cell.left(), at, cell.width(), line), Qt::AlignCenter, age);
+      DrawShown(p, QRectF(cell.left(), at, cell.width(), line), Qt::AlignCenter, age);
       at += line;
     }
     p.setFont(Font((compact ? 11 : 13), true));
     p.setPen(ColourOfCharacter(y.ganzhi.substr(0, 3)));
-    p.drawText(QRectF(cell.left(), at, cell.width() / 2, line), Qt::AlignRight | Qt::AlignVCenter,
+    DrawShown(p, QRectF(cell.left(), at, cell.width() / 2, line), Qt::AlignRight | Qt::AlignVCenter,
                Q(y.ganzhi.substr(0, 3)));
     p.setPen(ColourOfCharacter(y.ganzhi.substr(3)));
-    p.drawText(QRectF(cell.center().x(), at, cell.width() / 2, line), Qt::AlignLeft | Qt::AlignVCenter,
+    DrawShown(p, QRectF(cell.center().x(), at, cell.width() / 2, line), Qt::AlignLeft | Qt::AlignVCenter,
                Q(y.ganzhi.substr(3)));
     at += line;
     p.setFont(Font(compact ? 8.5 : 10));
     p.setPen(kMuted);
-    p.drawText(QRectF(cell.left(), at, cell.width(), line), Qt::AlignCenter, Q(y.ten_god));
+    DrawShown(p, QRectF(cell.left(), at, cell.width(), line), Qt::AlignCenter, Q(y.ten_god));
   }
   p.restore();
 }

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "bazi/chart_view.h"
@@ -15,6 +16,10 @@
 class QPainter;
 
 namespace hehun::ui {
+
+// Draws a text of the program in the window's script (the `kept` texts, what
+// the user typed, as typed). Every text of the chart is painted through it.
+void DrawShown(QPainter& painter, const QRectF& rect, int flags, const QString& text, const QStringList& kept = {});
 
 // 木 green, 火 red, 土 ochre, 金 gold, 水 blue; ink for anything else.
 QColor ElementColour(int element);

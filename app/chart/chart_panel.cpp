@@ -1,5 +1,7 @@
 #include "app/chart/chart_panel.h"
 
+#include "app/ui_script.h"
+
 #include <QDate>
 #include <QEvent>
 #include <QFileInfo>
@@ -16,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "app/appearance.h"
+#include "app/ui_script.h"
 #include "app/chart/luck_strip.h"
 #include "app/ui_services.h"
 
@@ -44,6 +47,7 @@ constexpr double kBadgeHeight = 26;
 ChartGrid::ChartGrid(QWidget* parent, bool compact) : QWidget(parent), compact_(compact) {
   setFixedHeight(static_cast<int>(ChartGridHeight(compact) + 2));
   setMouseTracking(true);
+  OnScriptChanged(this, [this] { update(); });
 }
 
 void ChartGrid::SetChart(const std::optional<ChartView>& view) {
@@ -73,7 +77,7 @@ bool ChartGrid::event(QEvent* e) {
       QToolTip::hideText();
       e->ignore();
     } else {
-      QToolTip::showText(help->globalPos(), tip, this);
+      QToolTip::showText(help->globalPos(), Shown(tip), this);
     }
     return true;
   }
@@ -135,6 +139,7 @@ void ChartPanel::PaintPicture(QPainter& painter) const { PaintInto(painter, QPoi
 
 CoupleChartPanel::CoupleChartPanel(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("coupleChartPanel"));
+  OnScriptChanged(this, [this] { update(); });
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(2, 2, 2, 0);
   column->setSpacing(2);
@@ -195,7 +200,7 @@ void CoupleChartPanel::PaintPicture(QPainter& painter) const {
     painter.drawRoundedRect(r, 4, 4);
     painter.setFont(ReportFont(10));
     painter.setPen(QColor(0x33, 0x2a, 0x24));
-    painter.drawText(r, Qt::AlignCenter, Q(v.label) + QStringLiteral(" ") + Q(v.value));
+    DrawShown(painter, r, Qt::AlignCenter, Q(v.label) + QStringLiteral(" ") + Q(v.value));
   }
   painter.restore();
   const double half = (kPictureWidth - 12) / 2;
@@ -235,11 +240,11 @@ void PaintChartPage(QPainter& painter, const QRectF& page, const ChartPicture& p
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(palette::kCinnabar);
   painter.setFont(SerifFont(16));
-  painter.drawText(QRectF(0, 0, size.width(), titleH - 6), Qt::AlignLeft | Qt::AlignVCenter,
+  DrawShown(painter, QRectF(0, 0, size.width(), titleH - 6), Qt::AlignLeft | Qt::AlignVCenter,
                    QStringLiteral("瑞祺八字合婚配软件 · 命盘"));
   painter.setPen(QColor(0x80, 0x74, 0x6a));
   painter.setFont(ReportFont(11));
-  painter.drawText(QRectF(0, 0, size.width(), titleH - 6), Qt::AlignRight | Qt::AlignVCenter,
+  DrawShown(painter, QRectF(0, 0, size.width(), titleH - 6), Qt::AlignRight | Qt::AlignVCenter,
                    QStringLiteral("制作日期 ") + QDate::currentDate().toString(QStringLiteral("yyyy年M月d日")));
   painter.setPen(QPen(QColor(0xd8, 0xcc, 0xbc), 0));
   painter.drawLine(QPointF(0, titleH - 3), QPointF(size.width(), titleH - 3));

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -71,6 +72,14 @@ void TraditionalScriptTest::marriagePageAndReportConverted() {
   QVERIFY(!report.contains(QStringLiteral("張明")));
   QCOMPARE(Find<QLineEdit>(w, "Xing")->text(), QStringLiteral("张明"));
   QVERIFY(report.contains(QStringLiteral("納音")));
+  // With SCRIPT_SHOTS_DIR set, the page is kept as a picture on both tabs.
+  const QString shots = qEnvironmentVariable("SCRIPT_SHOTS_DIR");
+  if (!shots.isEmpty()) {
+    w.grab().save(shots + QStringLiteral("/marriage_chart_tw.png"));
+    auto* tabs = Find<QTabWidget>(w, "ResultTabs1");
+    tabs->setCurrentIndex(1);
+    w.grab().save(shots + QStringLiteral("/marriage_report_tw.png"));
+  }
 }
 
 void TraditionalScriptTest::switchingBackRestoresSimplified() {
