@@ -12,6 +12,8 @@ namespace hehun {
 
 namespace {
 
+using namespace std::string_view_literals;
+
 constexpr Place kPlaces[] = {
 #include "place_table.inc"
 };

@@ -61,9 +61,12 @@ int main(int argc, char** argv) {
       std::cerr << "gen_place_table: bad row " << row << ": " << line << "\n";
       return 1;
     }
-    text += "{" + CppString(f[0]) + "," + CppString(f[1]) + "," + CppString(f[2]) + ",PlaceLevel(" +
-            std::to_string(level) + ")," + CppString(f[4]) + "," + f[5] + "," + f[6] + "," + CppString(f[7]) + "," +
-            CppString(f[8]) + "},\n";
+    // Texts as "…"sv literals: their length is known to the compiler, so
+    // the table stays a constant without measuring every text at compile
+    // time (which runs into clang's step limit on a table this size).
+    const auto sv = [](const std::string& s) { return CppString(s) + "sv"; };
+    text += "{" + sv(f[0]) + "," + sv(f[1]) + "," + sv(f[2]) + ",PlaceLevel(" + std::to_string(level) + ")," +
+            sv(f[4]) + "," + f[5] + "," + f[6] + "," + sv(f[7]) + "," + sv(f[8]) + "},\n";
   }
   if (!hehun::tools::WriteIfChanged(argv[2], text)) {
     std::cerr << "gen_place_table: cannot write " << argv[2] << "\n";
