@@ -215,7 +215,10 @@ void WriteMatchingSections(ReportArea& area, MarriageHiddenLists& hidden, const 
   const Row rel = db.First(Swallow{}, RefFile::kTgcode,
                            "SELECT grade, text FROM sxgx WHERE relation = ? ORDER BY rowid LIMIT 1", {coupleRelation});
   std::string relationWords = "属相" + coupleRelation;
-  if (coupleRelation == "无")
+  const std::string hiddenHarmony = bm >= 0 && bw >= 0 ? MatchZodiac(bm, bw).hiddenHarmony : "";
+  if (coupleRelation == "无" && !hiddenHarmony.empty())
+    relationWords = "属相无明合无冲，" + hiddenHarmony.substr(0, hiddenHarmony.find("，"));
+  else if (coupleRelation == "无")
     relationWords = "属相无合无冲";
   else if (coupleRelation == "同属相")
     relationWords = "属相相同";
