@@ -278,6 +278,7 @@ std::string Usage() {
          "        有出生地时报告加印出生地、北京时间、真太阳时与交运日期；--no-solar-time 不按真太阳时排日柱时柱\n"
          "  personal --name 姓名 --sex 男|女 --date YYYY-MM-DD --time HH:MM [--lunar] [--star] [--today ...]\n"
          "        [--place 出生地 | --longitude 经度 [--utc-offset 时区小时]] [--no-solar-time]\n"
+         "        农历闰月写作 YYYY-闰M-DD：如 --man 张三,2023-闰2-15,08:30,lunar，或 --date 2023-闰2-15 --lunar\n"
          "  number 号码 | qq QQ号码 | mobile 手机号码   号码测算：号码、状态、吉凶、具体表现\n"
          "  nickname 网名         网名与性格\n"
          "  almanac YYYY-MM-DD     输出该日黄历（与黄历页面的十九行相同）\n"
