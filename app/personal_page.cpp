@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "app/input_panels.h"
+#include "app/lunar_month_items.h"
 #include "app/ui_services.h"
 #include "refdb/refdb.h"
 #include "reports/personal_report.h"
@@ -33,6 +34,7 @@ PersonalPage::PersonalPage(QWidget* page, QWidget* window, UiServices& services,
   MakeLabel(page, QStringLiteral("时"), QRect(520, y, 13, 24));
   minute2_ = MakeCombo(page, "CBFen2", QRect(534, y, 40, 24), NumberItems(0, 59), true, 0);
   MakeLabel(page, QStringLiteral("分"), QRect(575, y, 13, 24));
+  FollowLeapMonths(calendar2_, year2_, month2_);
 
   rzButton2_ = MakePageButton(page, "RzButton2", QStringLiteral("八字分析"), QRect(592, 10, 82, 28));
   auto* print = MakePageButton(page, "RzBitBtn7", QStringLiteral("打印"), QRect(680, 10, 50, 28));
@@ -59,7 +61,9 @@ void PersonalPage::RzButton2Click() {
   const hehun::PersonalMode mode = hehun::PersonalModeOfCaption(ToUtf8(rzButton2_->text()));
 
   WindowMessages messages(services_, window_);
-  hehun::LineList report;  // assembled off screen, shown only when complete
+  // Assembled off screen and shown only when complete: after a refusal or an
+  // error the pane keeps the last complete report.
+  hehun::LineList report;
   try {
     hehun::RefDb db;
     if (!hehun::RunPersonalReport(input, mode, report, messages, db, today_())) return;
