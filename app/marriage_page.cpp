@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QTextCursor>
 
+#include "app/lunar_month_items.h"
 #include "app/ui_services.h"
 #include "refdb/refdb.h"
 
@@ -75,6 +76,7 @@ MarriagePage::MarriagePage(QWidget* page, QWidget* window, UiServices& services,
     row.minute = MakeCombo(page, r.minute, QRect(581, y, 40, 24), NumberItems(0, 59), true, 0);
     MakeLabel(page, QStringLiteral("分 血型"), QRect(623, y, 42, 24));
     row.blood = MakeCombo(page, r.blood, QRect(665, y, 48, 24), BloodTypeItems(), false, -1);
+    FollowLeapMonths(row.calendar, row.year, row.month);
   }
 
   auto* run = MakePageButton(page, "RzBitBtn2", QStringLiteral("测算"), QRect(716, 10, 68, 32));
@@ -94,6 +96,10 @@ void MarriagePage::ShowReportArea() {
   if (memoSuccess_->toPlainText() != text) memoSuccess_->setPlainText(text);
 }
 
+void MarriagePage::RestoreLastReport() {
+  if (memoSuccess_->toPlainText() != lastReport_) memoSuccess_->setPlainText(lastReport_);
+}
+
 void MarriagePage::RzBitBtn2Click() {
   ReportMessages messages(services_, window_, [this] { ShowReportArea(); });
   hehun::ReportResult result;
@@ -104,12 +110,19 @@ void MarriagePage::RzBitBtn2Click() {
   } catch (const std::exception& error) {
     ShowReportArea();
     services_.ShowError(window_, FromUtf8(error.what()));
+    RestoreLastReport();
     return;
   } catch (const hehun::SilentAbort&) {
-    ShowReportArea();
+    RestoreLastReport();
     return;
   }
   ShowReportArea();
+  // A report that stopped part way is not left to be saved or printed: the
+  // pane goes back to the last complete report (empty before the first).
+  if (result.end == hehun::ReportEnd::kComplete)
+    lastReport_ = memoSuccess_->toPlainText();
+  else
+    RestoreLastReport();
   switch (result.end) {
     case hehun::ReportEnd::kComplete: {
       QTextCursor top = memoSuccess_->textCursor();

@@ -36,6 +36,7 @@ class MarriagePage : public QObject {
 
  private:
   void ShowReportArea();
+  void RestoreLastReport();
 
   QWidget* window_;
   UiServices& services_;
@@ -43,6 +44,7 @@ class MarriagePage : public QObject {
   BirthRowControls man_, woman_;
   QPlainTextEdit* memoSuccess_ = nullptr;
   hehun::ReportArea reportArea_;
+  QString lastReport_;  // the last complete report, shown again after a stop
   hehun::MarriageHiddenLists hiddenLists_;
 };
 
