@@ -21,6 +21,7 @@ struct BirthRowTexts {
   std::string place;          // 出生地 as typed: a place name, or empty for Beijing time
   bool trueSolarTime = true;  // 真太阳时: the day and hour pillars follow the sun at the place
   bool leapMonth = false;     // 农历闰月; a month text "闰2" (or "闰二") says the same
+  std::string blood;          // 血型 as chosen ("A型" …), or empty; only the marriage report reads it
 };
 
 // The messages of one row, in the order of the tests.

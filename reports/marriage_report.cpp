@@ -1,6 +1,8 @@
 #include "reports/marriage_report.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "bazi/chart.h"
 #include "bazi/life_palace.h"
@@ -12,6 +14,7 @@
 #include "refdb/ganzhi.h"
 #include "refdb/text.h"
 #include "reports/chart_block.h"
+#include "reports/match_lines.h"
 
 namespace hehun {
 
@@ -140,7 +143,8 @@ char GradeLevel(const std::string& grade) {
 }
 
 void WriteMatchingSections(ReportArea& area, MarriageHiddenLists& hidden, const Person& man, const Person& woman,
-                           RefDb& db) {
+                           RefDb& db,
+                           const std::optional<std::pair<int, int>>& bloodTypes) {
   // Life palace.
   area.Add("命宫速配：");
   area.Add("");
@@ -265,7 +269,24 @@ void WriteMatchingSections(ReportArea& area, MarriageHiddenLists& hidden, const 
   area.Add("说明：此处提供参考，相同越多说明两人命运接近，更符合婚配。");
   area.Add("");
   CloseSection(area);
+  if (bloodTypes) {
+    // The 血型配对 tool's reading for the couple, when both blood types are chosen.
+    WriteBloodMatch(area, db, bloodTypes->first, bloodTypes->second);
+    area.Add("");
+    CloseSection(area);
+  }
   area.Add("特别声明：以上分析只做参考，即使分析不佳世上也有欢喜冤家或旷世奇缘的情感。");
+}
+
+// Both blood types as indexes when both are chosen; nothing when either is
+// blank. A text that is no blood type is refused.
+std::optional<std::pair<int, int>> CoupleBloodTypes(const BirthRowTexts& man, const BirthRowTexts& woman) {
+  const std::string a = Trim(man.blood), b = Trim(woman.blood);
+  for (const auto& [text, who] : {std::pair{a, "男方"}, std::pair{b, "女方"}})
+    if (!text.empty() && BloodTypeIndex(text) < 0)
+      throw ConversionError(std::string(who) + "血型" + QuoteTyped(text) + "应为A型、B型、O型或AB型。");
+  if (a.empty() || b.empty()) return std::nullopt;
+  return std::pair{BloodTypeIndex(a), BloodTypeIndex(b)};
 }
 
 }  // namespace
@@ -274,6 +295,7 @@ ReportResult RunMarriageReport(const BirthRowTexts& manTexts, const BirthRowText
                                MarriageHiddenLists& hidden, Messages& messages, RefDb& db, const Ymd& today) {
   BaziChart chart;
   Person man, woman;
+  const std::optional<std::pair<int, int>> bloodTypes = CoupleBloodTypes(manTexts, womanTexts);
 
   const RowCheck manCheck = ReadBirthRow(manTexts, ManRowMessages(), "男方", messages, man.row);
   if (manCheck != RowCheck::kOk) return {ReportEnd::kManRowRefused, manCheck == RowCheck::kNameEmpty};
@@ -298,7 +320,7 @@ ReportResult RunMarriageReport(const BirthRowTexts& manTexts, const BirthRowText
   FemalePersonalityBrief(chart, db, messages, woman.year, woman.month, woman.day, woman.hour, woman.lunar.Day,
                          woman.minute, "女", hidden.personalityWoman);
 
-  WriteMatchingSections(area, hidden, man, woman, db);
+  WriteMatchingSections(area, hidden, man, woman, db, bloodTypes);
   return {};
 }
 
