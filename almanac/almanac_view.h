@@ -1,3 +1,6 @@
+// The folder almanac/ stands on bazi/ and below, beside divination/ and
+// knowledge/: the almanac day view and the wedding-day search.
+//
 // The almanac day view: one day of the table `huangdao` of BookFile.dll as
 // the page 本日黄历 and `hehun-cli almanac` show it.
 #pragma once

@@ -10,6 +10,7 @@
 #include "almanac/almanac_view.h"
 #include "app/appearance.h"
 #include "app/input_panels.h"
+#include "app/ui_script.h"
 #include "app/ui_services.h"
 
 namespace hehun::ui {
@@ -65,7 +66,7 @@ AlmanacPage::AlmanacPage(QWidget* page, UiServices& services, PrintFn print)
   glossary->setGeometry(510, 48, 276, 404);
   memo3_ = MakeTextArea(glossary, "Memo3");
   memo3_->setFont(UiFont(12));
-  memo3_->setPlainText(FromUtf8(hehun::AlmanacGlossary()));
+  ShowResultText(memo3_, FromUtf8(hehun::AlmanacGlossary()));
 
   connect(view, &QPushButton::clicked, this, &AlmanacPage::BtnHuangliClick);
   connect(printButton, &QPushButton::clicked, this, [this] { print_(memoHuangli_, QStringLiteral("本日黄历")); });
@@ -86,8 +87,8 @@ void AlmanacPage::BtnHuangliClick() {
     return;
   }
   if (outcome != hehun::AlmanacOutcome::kShown) return;
-  label61_->setText(FromUtf8(headline));
-  memoHuangli_->setPlainText(FromUtf8(lines.Text()));
+  ShowLabelText(label61_, FromUtf8(headline), {});
+  ShowResultText(memoHuangli_, FromUtf8(lines.Text()));
 }
 
 }  // namespace hehun::ui

@@ -9,6 +9,7 @@
 
 #include "app/appearance.h"
 #include "app/contacts.h"
+#include "app/ui_script.h"
 
 namespace hehun::ui {
 
@@ -60,7 +61,8 @@ const std::array<const char*, 4> kFunctionGroups{{"缘分测试", "民俗预测"
 
 namespace {
 
-QString Utf8(const char* text) { return QString::fromUtf8(text); }
+// The painted texts follow the script the user chose.
+QString Utf8(const char* text) { return Shown(QString::fromUtf8(text)); }
 
 // A pixmap of `width` × `height` logical pixels at the screen's device pixel
 // ratio, so that the pictures stay sharp on HiDPI screens (the painter
@@ -142,18 +144,18 @@ void PaintTitleBar(QPainter& p) {
   p.drawEllipse(QPointF(12, 10.5), 8, 8);
   p.setFont(SerifFont(11));
   p.setPen(palette::kDeepRed);
-  p.drawText(QRectF(4, 2, 16, 17), Qt::AlignCenter, QStringLiteral("囍"));
+  p.drawText(QRectF(4, 2, 16, 17), Qt::AlignCenter, Shown(QStringLiteral("囍")));
 
   QFont title = UiFont(12);
   title.setBold(true);
   p.setFont(title);
   p.setPen(palette::kPaleGold);
-  p.drawText(QRect(26, 0, 300, 21), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("瑞祺八字合婚配软件"));
-  const int titleWidth = QFontMetrics(title).horizontalAdvance(QStringLiteral("瑞祺八字合婚配软件"));
+  p.drawText(QRect(26, 0, 300, 21), Qt::AlignVCenter | Qt::AlignLeft, Shown(QStringLiteral("瑞祺八字合婚配软件")));
+  const int titleWidth = QFontMetrics(title).horizontalAdvance(Shown(QStringLiteral("瑞祺八字合婚配软件")));
   p.setFont(UiFont(11));
   p.setPen(QColor(0xf6, 0xe3, 0xb4, 170));
   p.drawText(QRect(26 + titleWidth + 10, 0, 300, 21), Qt::AlignVCenter | Qt::AlignLeft,
-             QStringLiteral("传统八字合婚 · 生辰分析 · 择吉参考"));
+             Shown(QStringLiteral("传统八字合婚 · 生辰分析 · 择吉参考")));
 
   // Glyphs of the four title-bar buttons.
   p.setPen(QPen(palette::kPaleGold, 1.3));
@@ -212,12 +214,12 @@ void PaintButtonBand(QPainter& p) {
   const QRect motto(596, 30, 192, 44);
   p.setFont(SerifFont(28));
   p.setPen(QColor(0x4a, 0x08, 0x08, 140));
-  p.drawText(motto.translated(2, 2), Qt::AlignCenter, QStringLiteral("天作之合"));
+  p.drawText(motto.translated(2, 2), Qt::AlignCenter, Shown(QStringLiteral("天作之合")));
   p.setPen(palette::kGold);
-  p.drawText(motto, Qt::AlignCenter, QStringLiteral("天作之合"));
+  p.drawText(motto, Qt::AlignCenter, Shown(QStringLiteral("天作之合")));
   p.setFont(UiFont(11));
   p.setPen(QColor(0xf6, 0xe3, 0xb4, 220));
-  p.drawText(QRect(596, 74, 192, 18), Qt::AlignCenter, QStringLiteral("以传统命理为良缘作参考"));
+  p.drawText(QRect(596, 74, 192, 18), Qt::AlignCenter, Shown(QStringLiteral("以传统命理为良缘作参考")));
   p.setRenderHint(QPainter::Antialiasing, false);
 }
 
@@ -237,7 +239,7 @@ void PaintBody(QPainter& p) {
   p.setFont(UiFont(11));
   p.setPen(palette::kMutedInk);
   p.drawText(QRect(12, 564, 500, 24), Qt::AlignVCenter | Qt::AlignLeft,
-             QStringLiteral("版本 1.0　　分析结果依据传统命理推算，仅供参考"));
+             Shown(QStringLiteral("版本 1.0　　分析结果依据传统命理推算，仅供参考")));
   p.drawText(QRect(488, 564, 300, 24), Qt::AlignVCenter | Qt::AlignRight, ReadContacts().web.host());  // contacts.ini
 
   // A thin red border around the whole window, filled rather than stroked so
@@ -361,11 +363,11 @@ QPixmap FunctionPagePicture() {
   p.setFont(SerifFont(18));
   p.setPen(palette::kCinnabar);
   p.drawText(QRect(0, footY + 14, kFunctionPictureWidth, 28), Qt::AlignCenter,
-             QStringLiteral("民俗小工具 · 点击图标即可使用"));
+             Shown(QStringLiteral("民俗小工具 · 点击图标即可使用")));
   p.setFont(UiFont(12));
   p.setPen(palette::kMutedInk);
   p.drawText(QRect(0, footY + 48, kFunctionPictureWidth, 20), Qt::AlignCenter,
-             QStringLiteral("民俗预测与数字吉凶均为流传的传统说法，只作参考，不作决断的依据。"));
+             Shown(QStringLiteral("民俗预测与数字吉凶均为流传的传统说法，只作参考，不作决断的依据。")));
   return pixmap;
 }
 

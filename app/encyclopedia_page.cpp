@@ -9,6 +9,7 @@
 #include <array>
 
 #include "app/appearance.h"
+#include "app/ui_script.h"
 #include "app/ui_services.h"
 #include "knowledge/encyclopedia.h"
 #include "refdb/refdb.h"
@@ -59,7 +60,7 @@ EncyclopediaPage::EncyclopediaPage(QWidget* page) : QObject(page) {
   memoBk_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   memoBk_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   memoBk_->setGeometry(kColumnWidth + 10, 4, 786 - kColumnWidth - 10, 448);
-  memoBk_->setPlainText(IntroText());
+  ShowResultText(memoBk_, IntroText());
 }
 
 void EncyclopediaPage::RzBitBtn6Click(QAbstractButton* button) {
@@ -74,7 +75,7 @@ void EncyclopediaPage::RzBitBtn6Click(QAbstractButton* button) {
   } catch (const hehun::SilentAbort&) {
     return;  // the database cannot be read: the area stays empty, no message
   }
-  memoBk_->setPlainText(FromUtf8(text));
+  ShowResultText(memoBk_, FromUtf8(text));
 
   // Bring the start of the article into view.
   QTextCursor top = memoBk_->textCursor();

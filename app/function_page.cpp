@@ -7,9 +7,11 @@
 #include "app/calendar_viewer.h"
 #include "app/contacts.h"
 #include "app/divination_dialogs.h"
+#include "app/folk/folk_buttons.h"
 #include "app/naming_service_dialog.h"
 #include "app/picture_button.h"
 #include "app/tool_dialogs.h"
+#include "app/ui_script.h"
 #include "app/ui_services.h"
 
 namespace hehun::ui {
@@ -20,6 +22,8 @@ FunctionPage::FunctionPage(QWidget* page, QWidget* window, UiServices& services,
   picture->setObjectName(QStringLiteral("Image3"));
   picture->setGeometry(0, 0, kFunctionPictureWidth, kFunctionPictureHeight);
   picture->setPixmap(FunctionPagePicture());
+  // The tile captions are painted: paint them again in a new script.
+  OnScriptChanged(picture, [picture] { picture->setPixmap(FunctionPagePicture()); });
 
   const QColor highlight(0xa3, 0x1f, 0x22, 22);
   for (const FunctionButtonPlace& place : kFunctionButtons) {
@@ -37,8 +41,7 @@ FunctionPage::FunctionPage(QWidget* page, QWidget* window, UiServices& services,
     connect(button, &QToolButton::clicked, this, handler);
   }
   ConnectDivinationButtons(page, window_);
-  for (const char* name : {"RzToolButton19", "RzToolButton23", "RzToolButton15", "RzToolButton31"})
-    page->findChild<PictureButton*>(QString::fromLatin1(name))->SetUnavailable(QStringLiteral("暂未开放"));
+  ConnectFolkButtons(page, window_);
 }
 
 void FunctionPage::RzToolButton36Click() { OpenToolDialog(calendarViewer_, window_); }

@@ -1,7 +1,6 @@
 // The page 功能大全: the picture with its grid of tool buttons. The tiles
 // open the calendar viewer, the naming-service note, the three matching
-// dialogs, the divination tools and the contact addresses; the tiles of
-// features not offered are shown as unavailable.
+// dialogs, the divination tools, the folk dialogs and the contact addresses.
 #pragma once
 
 #include <QObject>

@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 
 #include "app/appearance.h"
+#include "app/birthplace_field.h"
 #include "app/ui_services.h"
 #include "refdb/gbk.h"
 
@@ -108,6 +109,7 @@ hehun::BirthRowTexts RowTexts(const BirthRowControls& row) {
   texts.hour = ToUtf8(row.hour->currentText());
   texts.minute = ToUtf8(row.minute->currentText());
   if (row.blood) texts.blood = ToUtf8(row.blood->currentText());
+  if (row.place != nullptr) row.place->Fill(texts);
   return texts;
 }
 

@@ -18,6 +18,8 @@ class QWidget;
 
 namespace hehun::ui {
 
+class BirthPlaceField;
+
 inline constexpr int kNameByteLimit = 20;
 
 // "first" to "last"; with `digits` > 0 padded with zeros to that width.
@@ -55,6 +57,7 @@ struct BirthRowControls {
   QComboBox* hour = nullptr;
   QComboBox* minute = nullptr;
   QComboBox* blood = nullptr;  // "", "A型", "B型", "O型", "AB型"
+  BirthPlaceField* place = nullptr;  // 出生地 and 真太阳时, where the page has them
 };
 
 // The texts of a row exactly as its controls hold them.

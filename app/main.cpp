@@ -6,6 +6,7 @@
 #include "app/appearance.h"
 #include "app/main_window.h"
 #include "app/translations.h"
+#include "app/ui_script.h"
 #include "app/program_icon.h"
 #include "app/ui_services.h"
 
@@ -21,6 +22,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(hehun::ui::AppTitle());
   hehun::ui::InstallQtTranslations(app);
+  // 简体 or 繁體: the choice of the last run, at first start the system's.
+  hehun::ui::SetScriptChoice(hehun::ui::RememberedScriptChoice(), false);
   // Ties the windows to the installed desktop entry (task bar grouping, the
   // icon on Wayland) and gives every window the program's icon.
   QApplication::setDesktopFileName(hehun::ui::DesktopName());

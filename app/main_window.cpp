@@ -27,6 +27,7 @@
 #include <iterator>
 
 #include "app/almanac_page.h"
+#include "app/chart/chart_panel.h"
 #include "app/appearance.h"
 #include "app/artwork.h"
 #include "app/contacts.h"
@@ -36,6 +37,8 @@
 #include "app/personal_page.h"
 #include "app/picture_button.h"
 #include "app/report_printing.h"
+#include "app/ui_script.h"
+#include "app/ui_script_choice.h"
 #include "app/ui_services.h"
 #include "app/window_services.h"
 #include "app/wedding_page.h"
@@ -72,7 +75,8 @@ MainWindow::MainWindow(UiServices* services, QDate today, QWidget* parent) : QWi
     ownServices_ = std::make_unique<DesktopServices>();
     services = ownServices_.get();
   }
-  services_ = services;
+  scriptedServices_ = std::make_unique<ScriptedServices>(*services);
+  services_ = scriptedServices_.get();
   SetWindowServices(this, services_);
 
   setObjectName(QStringLiteral("TFrmIndex"));
@@ -82,6 +86,10 @@ MainWindow::MainWindow(UiServices* services, QDate today, QWidget* parent) : QWi
   setFont(UiFont(12));
   setStyleSheet(MainStyleSheet());
   background_ = MainBackground();
+  OnScriptChanged(this, [this] {
+    background_ = MainBackground();
+    update();
+  });
 
   BuildTitleBar();
   BuildTopButtons();
@@ -179,7 +187,8 @@ void MainWindow::BuildPages() {
   saveDialog_->setObjectName(QStringLiteral("SaveDialog1"));
   saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
   saveDialog_->setFileMode(QFileDialog::AnyFile);
-  saveDialog_->setNameFilter(QStringLiteral("文本文件 (*.txt)"));
+  saveDialog_->setNameFilters({QStringLiteral("文本文件 (*.txt)"), QStringLiteral("导出图片 PNG (*.png)"),
+                                QStringLiteral("导出图片 PDF (*.pdf)")});
   saveDialog_->setDefaultSuffix(QStringLiteral("txt"));
 }
 
@@ -202,7 +211,8 @@ void MainWindow::BuildWeddingPage(QWidget* page) {
 void MainWindow::BuildAboutPage(QWidget* page) {
   auto* about = new QTextBrowser(page);
   about->setObjectName(QStringLiteral("MemoAbout"));
-  about->setGeometry(4, 4, 782, 448);
+  about->setGeometry(4, 4, 782, 412);
+  MakeScriptChooser(page, QRect(4, 420, 782, 28));
   about->setFont(UiFont(14));
   about->setOpenLinks(false);
   about->document()->setDocumentMargin(28);
@@ -288,7 +298,7 @@ void MainWindow::MarkTopButtons(QWidget* page) {
   for (size_t i = 0; i < topButtons_.size() && i < std::size(pagesOfButtons); ++i) {
     bool selected = pagesOfButtons[i] == page;
     if (selected && page == tabSheet2_)
-      selected = (i == 2) == (personalPage_->AnalysisButton()->text() == QStringLiteral("星座分析"));
+      selected = (i == 2) == (SimplifiedCaption(personalPage_->AnalysisButton()) == QStringLiteral("星座分析"));
     topButtons_[i]->setSelected(selected);
   }
 }
@@ -297,14 +307,14 @@ void MainWindow::RzToolButton2Click() { ShowPage(tabSheet1_); }
 
 void MainWindow::RzToolButton1Click() {
   ShowPage(tabSheet2_);
-  personalPage_->AnalysisButton()->setText(QStringLiteral("八字分析"));
+  SetCaption(personalPage_->AnalysisButton(), QStringLiteral("八字分析"));
   MarkTopButtons(tabSheet2_);
   personalPage_->Memo1()->clear();
 }
 
 void MainWindow::RzToolButton3Click() {
   ShowPage(tabSheet2_);
-  personalPage_->AnalysisButton()->setText(QStringLiteral("星座分析"));
+  SetCaption(personalPage_->AnalysisButton(), QStringLiteral("星座分析"));
   MarkTopButtons(tabSheet2_);
   personalPage_->Memo1()->clear();
 }
@@ -347,9 +357,16 @@ void MainWindow::SaveResult(QPlainTextEdit* memo, const QString& suggestedName) 
     services_->ShowInfo(this, QStringLiteral("当前没有可保存的内容，请先进行分析。"));
     return;
   }
-  saveDialog_->selectFile(suggestedName);
+  saveDialog_->selectFile(Shown(suggestedName));
   const QString path = services_->ChooseSaveFile(saveDialog_);
   if (path.isEmpty()) return;
+  if (IsChartPicturePath(path)) {  // 导出图片: the chart as PNG or PDF
+    const ChartPicture* picture = ChartPictureOf(memo);
+    QString error = QStringLiteral("当前结果没有命盘可导出");
+    if (!picture || !picture->HasPicture() || !ExportChartPicture(*picture, path, &error))
+      services_->ShowError(this, QStringLiteral("无法导出图片“%1”：%2").arg(QDir::toNativeSeparators(path), error));
+    return;
+  }
   if (!text.endsWith(QLatin1Char('\n'))) text += QLatin1Char('\n');
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit()) {
@@ -358,7 +375,8 @@ void MainWindow::SaveResult(QPlainTextEdit* memo, const QString& suggestedName) 
   }
 }
 
-void MainWindow::PrintResult(QPlainTextEdit* memo, const QString& title) {
+void MainWindow::PrintResult(QPlainTextEdit* memo, const QString& simplifiedTitle) {
+  const QString title = Shown(simplifiedTitle);
   const QString text = memo->toPlainText();
   if (text.isEmpty()) {
     services_->ShowInfo(this, QStringLiteral("当前没有可打印的内容，请先进行分析。"));
@@ -367,7 +385,11 @@ void MainWindow::PrintResult(QPlainTextEdit* memo, const QString& title) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(title);
   if (!services_->ChoosePrinter(this, printer)) return;
-  if (PrintReport(printer, title, text) == 0)
+  const ChartPicture* picture = ChartPictureOf(memo);
+  std::function<void(QPainter&, const QRectF&)> chartPage;
+  if (picture && picture->HasPicture())
+    chartPage = [picture](QPainter& painter, const QRectF& area) { PaintChartPage(painter, area, *picture); };
+  if (PrintReport(printer, title, text, chartPage) == 0)
     services_->ShowError(this, QStringLiteral("无法启动打印，请检查打印机设置。"));
 }
 

@@ -1,3 +1,5 @@
+// The folder app/ is a top floor beside cli/: the windows (Qt) over the core.
+//
 // The main window: the painted frame and title bar, the page buttons, the
 // page stack with its pages (each built by its own class), saving and
 // printing a page's result, and the closing sequence.
@@ -89,6 +91,9 @@ class MainWindow : public QWidget {
   void DeleteLockFiles() const;
 
   std::unique_ptr<UiServices> ownServices_;
+  // The services every page and dialog uses: the given ones, with the
+  // message texts in the chosen script.
+  std::unique_ptr<UiServices> scriptedServices_;
   UiServices* services_ = nullptr;
   QDate fixedToday_;
   QString lockFileDir_;

@@ -5,9 +5,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTextCursor>
 
 #include "app/lunar_month_items.h"
+#include "app/birthplace_field.h"
+#include "app/ui_script.h"
+#include "app/chart/chart_panel.h"
 #include "app/ui_services.h"
 #include "refdb/refdb.h"
 
@@ -44,7 +48,7 @@ class ReportMessages : public WindowMessages {
 MarriagePage::MarriagePage(QWidget* page, QWidget* window, UiServices& services, ResultFn saveResult,
                            ResultFn printResult, std::function<hehun::Ymd()> today)
     : QObject(page), window_(window), services_(services), today_(std::move(today)) {
-  MakeStrip(page, QRect(4, 4, 782, 70));
+  MakeStrip(page, QRect(4, 4, 782, 100));
   struct RowNames {
     const char *caption, *name, *calendar, *year, *month, *day, *hour, *minute, *blood;
     QString title;
@@ -78,11 +82,18 @@ MarriagePage::MarriagePage(QWidget* page, QWidget* window, UiServices& services,
     row.blood = MakeCombo(page, r.blood, QRect(665, y, 48, 24), BloodTypeItems(), false, -1);
     FollowLeapMonths(row.calendar, row.year, row.month);
   }
+  // Both birthplaces share the line below the rows, each under its half.
+  man_.place = new BirthPlaceField(page, QStringLiteral("男方出生地"), 66, "EditPlaceMan", "CheckSolarMan",
+                                   QRect(10, 75, 380, 24));
+  woman_.place = new BirthPlaceField(page, QStringLiteral("女方出生地"), 66, "EditPlaceWoman", "CheckSolarWoman",
+                                     QRect(404, 75, 380, 24));
 
   auto* run = MakePageButton(page, "RzBitBtn2", QStringLiteral("测算"), QRect(716, 10, 68, 32));
   auto* save = MakePageButton(page, "RzBitBtn24", QStringLiteral("保存"), QRect(716, 46, 33, 23));
   auto* print = MakePageButton(page, "RzBitBtn4", QStringLiteral("打印"), QRect(751, 46, 33, 23));
-  memoSuccess_ = MakeResultArea(page, "MemoSuccess", QRect(4, 80, 782, 372));
+  memoSuccess_ = MakeResultArea(page, "MemoSuccess", QRect(4, 110, 782, 342));
+  couple_ = new CoupleChartPanel(page);
+  resultTabs_ = WrapInResultTabs(memoSuccess_, couple_, "ResultTabs1");
 
   connect(run, &QPushButton::clicked, this, &MarriagePage::RzBitBtn2Click);
   connect(save, &QPushButton::clicked, this,
@@ -92,8 +103,8 @@ MarriagePage::MarriagePage(QWidget* page, QWidget* window, UiServices& services,
 }
 
 void MarriagePage::ShowReportArea() {
-  const QString text = FromUtf8(reportArea_.Text());
-  if (memoSuccess_->toPlainText() != text) memoSuccess_->setPlainText(text);
+  // The lines so far, converted in one call with the typed names kept.
+  ShowResultText(memoSuccess_, FromUtf8(reportArea_.Text()), {man_.name->text(), woman_.name->text()});
 }
 
 void MarriagePage::RestoreLastReport() {
@@ -101,6 +112,7 @@ void MarriagePage::RestoreLastReport() {
 }
 
 void MarriagePage::RzBitBtn2Click() {
+  if (!CheckPlaces({man_.place, woman_.place}, services_, window_)) return;
   ReportMessages messages(services_, window_, [this] { ShowReportArea(); });
   hehun::ReportResult result;
   try {
@@ -117,6 +129,7 @@ void MarriagePage::RzBitBtn2Click() {
     return;
   }
   ShowReportArea();
+  couple_->SetResult(result);
   // A report that stopped part way is not left to be saved or printed: the
   // pane goes back to the last complete report (empty before the first).
   if (result.end == hehun::ReportEnd::kComplete)
@@ -125,6 +138,7 @@ void MarriagePage::RzBitBtn2Click() {
     RestoreLastReport();
   switch (result.end) {
     case hehun::ReportEnd::kComplete: {
+      resultTabs_->setCurrentWidget(couple_);
       QTextCursor top = memoSuccess_->textCursor();
       top.movePosition(QTextCursor::Start);
       memoSuccess_->setTextCursor(top);

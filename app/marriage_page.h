@@ -12,11 +12,13 @@
 #include "reports/marriage_report.h"
 
 class QPlainTextEdit;
+class QTabWidget;
 class QWidget;
 
 namespace hehun::ui {
 
 class UiServices;
+class CoupleChartPanel;
 
 class MarriagePage : public QObject {
   Q_OBJECT
@@ -43,6 +45,8 @@ class MarriagePage : public QObject {
   std::function<hehun::Ymd()> today_;
   BirthRowControls man_, woman_;
   QPlainTextEdit* memoSuccess_ = nullptr;
+  CoupleChartPanel* couple_ = nullptr;   // the 命盘 tab
+  QTabWidget* resultTabs_ = nullptr;     // 命盘 and 报告全文
   hehun::ReportArea reportArea_;
   QString lastReport_;  // the last complete report, shown again after a stop
   hehun::MarriageHiddenLists hiddenLists_;

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/appearance.h"
+#include "app/ui_script.h"
 #include "app/ui_services.h"
 #include "bazi/matching.h"
 #include "reports/match_lines.h"
@@ -96,8 +97,8 @@ CoupleEntries CoupleOf(const BirthRowControls& man, const BirthRowControls& woma
   CoupleEntries c;
   c.man = RowTexts(man);
   c.woman = RowTexts(woman);
-  if (man.blood != nullptr) c.manBlood = man.blood->currentText();
-  if (woman.blood != nullptr) c.womanBlood = woman.blood->currentText();
+  if (man.blood != nullptr) c.manBlood = ChoiceText(man.blood);
+  if (woman.blood != nullptr) c.womanBlood = ChoiceText(woman.blood);
   return c;
 }
 
@@ -191,6 +192,7 @@ void MatchDialog::ShowResult() {
     resultText_.clear();
     result_->setHtml(QStringLiteral("<p style=\"color:#8a7058;\">请在上方分别选择男方和女方的%1，结果随即显示在这里。</p>")
                          .arg(itemKind_));
+    ConvertWidgetTree(result_);
     return;
   }
   hehun::LineList lines;
@@ -201,6 +203,7 @@ void MatchDialog::ShowResult() {
     resultText_.clear();
     result_->setHtml(QStringLiteral("<p style=\"color:#a31f22;\">无法读取配对解读：%1</p>")
                          .arg(FromUtf8(error.what()).toHtmlEscaped()));
+    ConvertWidgetTree(result_);
     return;
   } catch (const hehun::SilentAbort&) {
     resultText_.clear();
@@ -215,6 +218,7 @@ void MatchDialog::ShowResult() {
     first = false;
   }
   result_->setHtml(html);
+  ConvertWidgetTree(result_);
 }
 
 }  // namespace hehun::ui

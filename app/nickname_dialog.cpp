@@ -11,6 +11,7 @@
 #include "app/appearance.h"
 #include "app/divination_dialogs.h"
 #include "app/nickname_dialog.h"
+#include "app/ui_script.h"
 #include "app/ui_services.h"
 #include "app/window_services.h"
 #include "divination/pinyin.h"
@@ -77,8 +78,9 @@ void NicknameDialog::RzBitBtn1Click() {
     return;
   }
   const hehun::NicknameResult r = hehun::AnalyseNickname(name);
-  name_->setText(FromUtf8(r.nameLine));
-  trait_->setText(FromUtf8(r.traitLine));
+  // The nickname stays as typed inside the converted lines.
+  ShowLabelText(name_, FromUtf8(r.nameLine), {FromUtf8(name)});
+  ShowLabelText(trait_, FromUtf8(r.traitLine), {FromUtf8(name)});
 }
 
 bool NicknameDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -4,9 +4,14 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
+#include <optional>
 
+#include "app/birthplace_field.h"
+#include "app/chart/chart_panel.h"
 #include "app/input_panels.h"
 #include "app/lunar_month_items.h"
+#include "app/ui_script.h"
 #include "app/ui_services.h"
 #include "refdb/refdb.h"
 #include "reports/personal_report.h"
@@ -16,7 +21,7 @@ namespace hehun::ui {
 PersonalPage::PersonalPage(QWidget* page, QWidget* window, UiServices& services, ResultFn saveResult,
                            ResultFn printResult, std::function<hehun::Ymd()> today)
     : QObject(page), window_(window), services_(services), today_(std::move(today)) {
-  MakeStrip(page, QRect(4, 4, 782, 40));
+  MakeStrip(page, QRect(4, 4, 782, 70));
   const int y = 12;
   MakeLabel(page, QStringLiteral("姓名"), QRect(14, y, 26, 24));
   xing2_ = MakeNameBox(page, "Xing2", QRect(40, y, 128, 24));
@@ -34,46 +39,57 @@ PersonalPage::PersonalPage(QWidget* page, QWidget* window, UiServices& services,
   MakeLabel(page, QStringLiteral("时"), QRect(520, y, 13, 24));
   minute2_ = MakeCombo(page, "CBFen2", QRect(534, y, 40, 24), NumberItems(0, 59), true, 0);
   MakeLabel(page, QStringLiteral("分"), QRect(575, y, 13, 24));
+  place_ = new BirthPlaceField(page, QStringLiteral("出生地"), 38, "EditPlace", "CheckSolar", QRect(14, 44, 404, 24));
   FollowLeapMonths(calendar2_, year2_, month2_);
 
   rzButton2_ = MakePageButton(page, "RzButton2", QStringLiteral("八字分析"), QRect(592, 10, 82, 28));
   auto* print = MakePageButton(page, "RzBitBtn7", QStringLiteral("打印"), QRect(680, 10, 50, 28));
   auto* save = MakePageButton(page, "RzBitBtn8", QStringLiteral("保存"), QRect(734, 10, 50, 28));
-  memo1_ = MakeResultArea(page, "Memo1", QRect(4, 50, 782, 402));
+  memo1_ = MakeResultArea(page, "Memo1", QRect(4, 80, 782, 372));
+  chart_ = new ChartPanel(page);
+  resultTabs_ = WrapInResultTabs(memo1_, chart_, "ResultTabs2");
 
   connect(rzButton2_, &QPushButton::clicked, this, &PersonalPage::RzButton2Click);
   connect(save, &QPushButton::clicked, this,
-          [this, saveResult] { saveResult(memo1_, rzButton2_->text() + QStringLiteral(".txt")); });
-  connect(print, &QPushButton::clicked, this, [this, printResult] { printResult(memo1_, rzButton2_->text()); });
+          [this, saveResult] { saveResult(memo1_, SimplifiedCaption(rzButton2_) + QStringLiteral(".txt")); });
+  connect(print, &QPushButton::clicked, this, [this, printResult] { printResult(memo1_, SimplifiedCaption(rzButton2_)); });
 }
 
 void PersonalPage::RzButton2Click() {
   hehun::PersonalInput input;
   input.name = ToUtf8(xing2_->text());
   input.secondName = ToUtf8(nameB2_->text());
-  input.sex = ToUtf8(sex2_->currentText());
+  input.sex = ToUtf8(ChoiceText(sex2_));
   input.calendarIndex = calendar2_->currentIndex();
   input.year = ToUtf8(year2_->currentText());
   input.month = ToUtf8(month2_->currentText());
   input.day = ToUtf8(day2_->currentText());
   input.hour = ToUtf8(hour2_->currentText());
   input.minute = ToUtf8(minute2_->currentText());
-  const hehun::PersonalMode mode = hehun::PersonalModeOfCaption(ToUtf8(rzButton2_->text()));
+  input.place = place_->PlaceText();
+  input.trueSolarTime = place_->TrueSolarTime();
+  const hehun::PersonalMode mode = hehun::PersonalModeOfCaption(ToUtf8(SimplifiedCaption(rzButton2_)));
 
+  if (!place_->CheckPlace(services_, window_)) return;
   WindowMessages messages(services_, window_);
   // Assembled off screen and shown only when complete: after a refusal or an
   // error the pane keeps the last complete report.
   hehun::LineList report;
+  std::optional<hehun::ChartView> chart;
   try {
     hehun::RefDb db;
-    if (!hehun::RunPersonalReport(input, mode, report, messages, db, today_())) return;
+    hehun::ChartView view;
+    if (!hehun::RunPersonalReport(input, mode, report, messages, db, today_(), &view)) return;
+    if (mode == hehun::PersonalMode::kBazi && !view.luck.empty()) chart = std::move(view);
   } catch (const std::exception& error) {
     services_.ShowError(window_, FromUtf8(error.what()));
     return;
   } catch (const hehun::SilentAbort&) {
     return;
   }
-  memo1_->setPlainText(FromUtf8(report.Text()));
+  ShowResultText(memo1_, FromUtf8(report.Text()), {xing2_->text(), nameB2_->text()});
+  chart_->SetChart(chart);
+  resultTabs_->setCurrentWidget(chart ? static_cast<QWidget*>(chart_) : memo1_);
 }
 
 }  // namespace hehun::ui

@@ -13,11 +13,14 @@ class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QTabWidget;
 class QWidget;
 
 namespace hehun::ui {
 
+class BirthPlaceField;
 class UiServices;
+class ChartPanel;
 
 class PersonalPage : public QObject {
   Q_OBJECT
@@ -35,6 +38,9 @@ class PersonalPage : public QObject {
   // The analysis button (its caption chooses the mode) and the result area.
   QPushButton* AnalysisButton() const { return rzButton2_; }
   QPlainTextEdit* Memo1() const { return memo1_; }
+  // The tabs 命盘 and 报告全文 over the result area, and the chart.
+  QTabWidget* ResultTabs() const { return resultTabs_; }
+  ChartPanel* Chart() const { return chart_; }
 
  private:
   QWidget* window_;
@@ -45,8 +51,11 @@ class PersonalPage : public QObject {
   QComboBox* sex2_ = nullptr;
   QComboBox* calendar2_ = nullptr;
   QComboBox *year2_ = nullptr, *month2_ = nullptr, *day2_ = nullptr, *hour2_ = nullptr, *minute2_ = nullptr;
+  BirthPlaceField* place_ = nullptr;  // 出生地 and 真太阳时
   QPushButton* rzButton2_ = nullptr;
   QPlainTextEdit* memo1_ = nullptr;
+  ChartPanel* chart_ = nullptr;
+  QTabWidget* resultTabs_ = nullptr;
 };
 
 }  // namespace hehun::ui

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/appearance.h"
+#include "app/ui_script.h"
 #include "app/ui_services.h"
 
 namespace hehun::ui {
@@ -59,9 +60,17 @@ class ReportPages {
 
   int PageCount() const { return static_cast<int>(pageStarts_.size()); }
 
-  bool Print() {
+  bool Print(const std::function<void(QPainter&, const QRectF&)>& firstPage) {
     QPainter painter;
     if (!painter.begin(&printer_)) return false;
+    if (firstPage) {
+      // The chart page: the running head and page number of every page, the
+      // picture in the text area.
+      offset_ = 1;
+      PaintFrame(painter, 0);
+      firstPage(painter, text_);
+      printer_.newPage();
+    }
     for (int page = 0; page < PageCount(); ++page) {
       if (page > 0) printer_.newPage();
       PaintPage(painter, page);
@@ -104,13 +113,31 @@ class ReportPages {
     }
   }
 
-  void PaintPage(QPainter& painter, int page) {
+  // Running head and page number of printed page `printed` (0 first).
+  void PaintFrame(QPainter& painter, int printed) {
     const double mm = printer_.resolution() / 25.4;
     const QFontMetricsF headMetrics(head_, &printer_);
     painter.setPen(palette::kMutedInk);
     painter.setFont(head_);
     const QRectF headRow(text_.left(), headTop_, text_.width(), headMetrics.height());
     painter.drawText(headRow, Qt::AlignLeft | Qt::AlignVCenter, AppTitle());
+    painter.drawText(headRow, Qt::AlignRight | Qt::AlignVCenter, title_);
+    painter.setPen(QPen(palette::kMutedInk, 0.25 * mm));
+    painter.drawLine(QPointF(text_.left(), headRule_), QPointF(text_.right(), headRule_));
+    painter.setPen(palette::kMutedInk);
+    painter.setFont(head_);
+    const QString number = QStringLiteral("第 %1 页 / 共 %2 页").arg(printed + 1).arg(PageCount() + offset_);
+    painter.drawText(QRectF(text_.left(), footBaseline_ - headMetrics.height(), text_.width(), headMetrics.height()),
+                     Qt::AlignHCenter | Qt::AlignBottom, number);
+  }
+
+  void PaintPage(QPainter& painter, int page) {
+    const double mm = printer_.resolution() / 25.4;
+    const QFontMetricsF headMetrics(head_, &printer_);
+    painter.setPen(palette::kMutedInk);
+    painter.setFont(head_);
+    const QRectF headRow(text_.left(), headTop_, text_.width(), headMetrics.height());
+    painter.drawText(headRow, Qt::AlignLeft | Qt::AlignVCenter, Shown(AppTitle()));
     painter.drawText(headRow, Qt::AlignRight | Qt::AlignVCenter, title_);
     painter.setPen(QPen(palette::kMutedInk, 0.25 * mm));
     painter.drawLine(QPointF(text_.left(), headRule_), QPointF(text_.right(), headRule_));
@@ -131,12 +158,13 @@ class ReportPages {
 
     painter.setPen(palette::kMutedInk);
     painter.setFont(head_);
-    const QString number = QStringLiteral("第 %1 页 / 共 %2 页").arg(page + 1).arg(PageCount());
+    const QString number = QStringLiteral("第 %1 页 / 共 %2 页").arg(page + 1 + offset_).arg(PageCount() + offset_);
     painter.drawText(QRectF(text_.left(), footBaseline_ - headMetrics.height(), text_.width(), headMetrics.height()),
                      Qt::AlignHCenter | Qt::AlignBottom, number);
   }
 
   QPrinter& printer_;
+  int offset_ = 0;  // 1 when a chart page comes first
   QString title_;
   QFont body_, head_, heading_;
   double headTop_ = 0, headRule_ = 0, footBaseline_ = 0, lineHeight_ = 0, headingHeight_ = 0;
@@ -148,9 +176,10 @@ class ReportPages {
 
 }  // namespace
 
-int PrintReport(QPrinter& printer, const QString& title, const QString& text) {
+int PrintReport(QPrinter& printer, const QString& title, const QString& text,
+                const std::function<void(QPainter&, const QRectF&)>& firstPage) {
   ReportPages pages(printer, title, text);
-  return pages.Print() ? pages.PageCount() : 0;
+  return pages.Print(firstPage) ? pages.PageCount() + (firstPage ? 1 : 0) : 0;
 }
 
 }  // namespace hehun::ui

@@ -4,8 +4,11 @@
 // name and the report's title, and the page numbers at the foot.
 #pragma once
 
+#include <QRectF>
 #include <QString>
+#include <functional>
 
+class QPainter;
 class QPrinter;
 
 namespace hehun::ui {
@@ -16,6 +19,9 @@ inline constexpr double kPrintedReportPointSize = 10.5;
 // Prints `text` (lines separated by '\n') on `printer`, which may already
 // carry the user's choice of printer, paper and file. Returns the number of
 // pages printed, 0 when the printer could not be started.
-int PrintReport(QPrinter& printer, const QString& title, const QString& text);
+// With `firstPage`, a page painted by it (given the printable area) comes
+// before the text and is counted.
+int PrintReport(QPrinter& printer, const QString& title, const QString& text,
+                const std::function<void(QPainter&, const QRectF&)>& firstPage = {});
 
 }  // namespace hehun::ui

@@ -8,6 +8,7 @@
 
 #include "app/appearance.h"
 #include "app/report_printing.h"
+#include "app/ui_script.h"
 
 namespace hehun::ui {
 
@@ -18,16 +19,16 @@ std::string ToUtf8(const QString& text) { return text.toUtf8().toStdString(); }
 QString AppTitle() { return FromUtf8(hehun::kAppTitle); }
 
 void DesktopServices::ShowInfo(QWidget* parent, const QString& text) {
-  QMessageBox::information(parent, QStringLiteral("提示"), text);
+  QMessageBox::information(parent, Shown(QStringLiteral("提示")), text);
 }
 
 void DesktopServices::Notice(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::NoIcon, AppTitle(), text, QMessageBox::Ok, parent);
+  QMessageBox box(QMessageBox::NoIcon, Shown(AppTitle()), text, QMessageBox::Ok, parent);
   box.exec();
 }
 
 void DesktopServices::ShowError(QWidget* parent, const QString& text) {
-  QMessageBox::critical(parent, AppTitle(), text);
+  QMessageBox::critical(parent, Shown(AppTitle()), text);
 }
 
 QString DesktopServices::ChooseSaveFile(QFileDialog* dialog) {
@@ -38,7 +39,7 @@ QString DesktopServices::ChooseSaveFile(QFileDialog* dialog) {
 
 bool DesktopServices::ChoosePrinter(QWidget* parent, QPrinter& printer) {
   QPrintDialog dialog(&printer, parent);
-  dialog.setWindowTitle(QStringLiteral("打印"));
+  dialog.setWindowTitle(Shown(QStringLiteral("打印")));
   return dialog.exec() == QDialog::Accepted;
 }
 

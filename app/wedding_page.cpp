@@ -10,8 +10,10 @@
 
 #include "almanac/wedding_days.h"
 #include "app/appearance.h"
+#include "app/birthplace_field.h"
 #include "app/input_panels.h"
 #include "app/lunar_month_items.h"
+#include "app/ui_script.h"
 #include "app/ui_services.h"
 
 namespace hehun::ui {
@@ -21,7 +23,7 @@ WeddingPage::WeddingPage(QWidget* page, UiServices& services, ResultFn save, Res
     : QObject(page), page_(page), services_(services), today_(std::move(today)) {
   auto* strip = new QFrame(page);
   strip->setProperty("role", QStringLiteral("strip"));
-  strip->setGeometry(4, 4, 782, 100);
+  strip->setGeometry(4, 4, 782, 130);
   struct RowNames {
     const char *caption, *name, *calendar, *year, *month, *day, *hour, *minute;
     QString title;
@@ -63,6 +65,10 @@ WeddingPage::WeddingPage(QWidget* page, UiServices& services, ResultFn save, Res
   kind_ = MakeCombo(page, "CByi", QRect(261, y, 50, 24), {QStringLiteral("宜"), QStringLiteral("忌")}, false, 0);
   QLabel* note = MakeLabel(page, QStringLiteral("备注：如查询不到数据请检测系统时间或联系我们"), QRect(320, y, 340, 24));
   note->setProperty("role", QStringLiteral("note"));
+  man_.place = new BirthPlaceField(page, QStringLiteral("男方出生地"), 66, "EditPlaceMan11", "CheckSolarMan11",
+                                   QRect(10, 100, 380, 24));
+  woman_.place = new BirthPlaceField(page, QStringLiteral("女方出生地"), 66, "EditPlaceWoman22", "CheckSolarWoman22",
+                                     QRect(404, 100, 378, 24));
 
   auto* run = MakePageButton(page, "RzBitBtn32", QStringLiteral("分析"), QRect(680, 10, 102, 40));
   auto* saveButton = MakePageButton(page, "RzBitBtn33", QStringLiteral("保存"), QRect(680, 56, 49, 28));
@@ -73,7 +79,7 @@ WeddingPage::WeddingPage(QWidget* page, UiServices& services, ResultFn save, Res
   memo2_->setFont(ReportFont(13));
   memo2_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   memo2_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  memo2_->setGeometry(4, 110, 782, 342);
+  memo2_->setGeometry(4, 140, 782, 312);
 
   connect(run, &QPushButton::clicked, this, &WeddingPage::RzBitBtn32Click);
   connect(saveButton, &QPushButton::clicked, this, [this, save] { save(memo2_, QStringLiteral("结婚吉日.txt")); });
@@ -81,8 +87,9 @@ WeddingPage::WeddingPage(QWidget* page, UiServices& services, ResultFn save, Res
 }
 
 void WeddingPage::RzBitBtn32Click() {
-  const hehun::WeddingSearch search{RowTexts(man_), RowTexts(woman_), ToUtf8(range_->currentText()),
-                                    ToUtf8(purpose_->currentText()), ToUtf8(kind_->currentText())};
+  if (!CheckPlaces({man_.place, woman_.place}, services_, page_)) return;
+  const hehun::WeddingSearch search{RowTexts(man_), RowTexts(woman_), ToUtf8(ChoiceText(range_)),
+                                    ToUtf8(ChoiceText(purpose_)), ToUtf8(ChoiceText(kind_))};
   const QDate today = today_();
   WindowMessages messages(services_, page_);
   hehun::LineList result;  // shown only when complete
@@ -103,7 +110,7 @@ void WeddingPage::RzBitBtn32Click() {
     }
     return;
   }
-  memo2_->setPlainText(FromUtf8(result.Text()));
+  ShowResultText(memo2_, FromUtf8(result.Text()), {man_.name->text(), woman_.name->text()});
   memo2_->verticalScrollBar()->setValue(0);
 }
 

@@ -1,3 +1,7 @@
+// The folder bazi/ stands on calendar/ and refdb/: the four-pillar chart and
+// the rules around it (shensha, life palace, bone weight, personality, and the
+// quick matchings as values).
+//
 // The four-pillar chart (八字) of one birth: pillars, conception pillar,
 // direction and start of the luck pillars, ten luck pillars with their nayin
 // and ten gods, the hidden stems of the four branches and the birthday

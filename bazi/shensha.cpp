@@ -38,13 +38,7 @@ ShenshaItem ParseItem(std::string_view item) {
   return out;
 }
 
-// The rules of one file as the routines read them: either the lines of the
-// line buffer, parsed as they are reached, or the session's parsed copy.
-struct BufferRules {
-  const ShenshaBuffer& lines;
-  size_t size() const { return lines.size(); }
-  ShenshaRuleLine at(size_t i) const { return ParseShenshaRuleLine(lines[i]); }
-};
+// The rules of one file as the routines read them: the session's parsed copy.
 struct ParsedRules {
   const std::vector<ShenshaRuleLine>& lines;
   size_t size() const { return lines.size(); }
@@ -67,8 +61,7 @@ ParsedRules SessionRules(RefDb& db, std::string_view fileName) {
     session.dir = std::move(dir);
   }
   if (const auto it = session.files.find(fileName); it != session.files.end()) return {it->second};
-  ShenshaBuffer lines;
-  LoadShenshaRules(fileName, lines);
+  const std::vector<std::string> lines = ReadShenshaRuleFile(fileName);
   std::vector<ShenshaRuleLine> parsed;
   parsed.reserve(lines.size());
   for (const auto& line : lines) parsed.push_back(ParseShenshaRuleLine(line));
@@ -132,8 +125,8 @@ ShenshaRuleLine ParseShenshaRuleLine(std::string_view line) {
   return rule;
 }
 
-void LoadShenshaRules(std::string_view fileName, ShenshaBuffer& buffer) {
-  buffer.clear();
+std::vector<std::string> ReadShenshaRuleFile(std::string_view fileName) {
+  std::vector<std::string> rules;
   const auto path = DataDir() / "shensha" / std::string(fileName);
   const auto unreadable = [&] {
     return UserError("无法打开神煞规则文件“" + path.string() + "”，请重新安装本软件。");
@@ -152,8 +145,9 @@ void LoadShenshaRules(std::string_view fileName, ShenshaBuffer& buffer) {
   std::string line;
   while (std::getline(lines, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    buffer.push_back(line);
+    rules.push_back(line);
   }
+  return rules;
 }
 
 std::string GanZhiName(int index, bool isBranch) {
@@ -225,44 +219,7 @@ std::string DayPillarExtraNames(const Rules& rules, std::string_view dayPillar, 
   }).value_or(""));
 }
 
-// The line buffer filled afresh with the file, as each routine reads it.
-BufferRules Loaded(std::string_view fileName, ShenshaBuffer& buffer) {
-  LoadShenshaRules(fileName, buffer);
-  return {buffer};
-}
-
 }  // namespace
-
-std::string ShenshaYearStem(std::string_view yearStem, std::string_view branch, ShenshaBuffer& buffer) {
-  return YearStemNames(Loaded("niangan.txt", buffer), yearStem, branch);
-}
-
-std::string ShenshaYearBranch(std::string_view yearBranch, std::string_view branch, int yearBranchIndex,
-                              int luckReverse, ShenshaBuffer& buffer) {
-  return YearBranchNames(Loaded("nianzhi.txt", buffer), yearBranch, branch, yearBranchIndex, luckReverse);
-}
-
-std::string ShenshaMonthBranch(std::string_view monthBranch, std::string_view stem, std::string_view branch,
-                               ShenshaBuffer& buffer) {
-  return MonthBranchNames(Loaded("yuezhi.txt", buffer), monthBranch, stem, branch);
-}
-
-std::string ShenshaDayStem(std::string_view dayStem, std::string_view branch, ShenshaBuffer& buffer) {
-  return DayStemNames(Loaded("rigan.txt", buffer), dayStem, branch);
-}
-
-std::string ShenshaDayBranch(std::string_view dayBranch, std::string_view branch, int dayBranchIndex,
-                             ShenshaBuffer& buffer) {
-  return DayBranchNames(Loaded("rizhi.txt", buffer), dayBranch, branch, dayBranchIndex);
-}
-
-std::string ShenshaDayPillar(std::string_view pillar, std::string_view dayPillar, ShenshaBuffer& buffer) {
-  return DayPillarNames(Loaded("rizhu.txt", buffer), pillar, dayPillar);
-}
-
-std::string ShenshaDayPillarExtra(std::string_view dayPillar, std::string_view hourPillar, ShenshaBuffer& buffer) {
-  return DayPillarExtraNames(Loaded("rizhus.txt", buffer), dayPillar, hourPillar);
-}
 
 std::string ShenshaYearStem(RefDb& db, std::string_view yearStem, std::string_view branch) {
   return YearStemNames(SessionRules(db, "niangan.txt"), yearStem, branch);

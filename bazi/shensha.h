@@ -27,9 +27,6 @@ inline constexpr std::array<std::string_view, 39> kComparedShenshaNames = {
     "天罗地网", "亡神",     "劫煞",     "咸池",     "披麻",     "吊客",     "丧门",     "勾绞煞",
     "十恶大败", "阴阳差错", "空亡",     "四废",     "天赦",     "拱禄",     "孤鸾煞"};
 
-// The line buffer the routines load their file into (scratch space).
-using ShenshaBuffer = std::vector<std::string>;
-
 struct ShenshaItem {
   std::string key;    // text before the first colon, not trimmed
   std::string value;  // after the colon, cut to ten GBK bytes, trimmed
@@ -42,29 +39,18 @@ struct ShenshaRuleLine {
 
 ShenshaRuleLine ParseShenshaRuleLine(std::string_view line);
 
-// Replaces the buffer with the lines of "shensha/<fileName>" in the data
-// folder. A file that cannot be opened throws UserError naming it.
-void LoadShenshaRules(std::string_view fileName, ShenshaBuffer& buffer);
+// The lines of "shensha/<fileName>" in the data folder, as UTF-8. A file
+// that cannot be opened throws UserError naming it.
+std::vector<std::string> ReadShenshaRuleFile(std::string_view fileName);
 
 // 子 … 亥 for a branch index 0..11, 甲 … 癸 for a stem index 0..9; empty otherwise.
 std::string GanZhiName(int index, bool isBranch);
 
-std::string ShenshaYearStem(std::string_view yearStem, std::string_view branch, ShenshaBuffer& buffer);
-std::string ShenshaYearBranch(std::string_view yearBranch, std::string_view branch, int yearBranchIndex,
-                              int luckReverse, ShenshaBuffer& buffer);
-std::string ShenshaMonthBranch(std::string_view monthBranch, std::string_view stem, std::string_view branch,
-                               ShenshaBuffer& buffer);
-std::string ShenshaDayStem(std::string_view dayStem, std::string_view branch, ShenshaBuffer& buffer);
-std::string ShenshaDayBranch(std::string_view dayBranch, std::string_view branch, int dayBranchIndex,
-                             ShenshaBuffer& buffer);
-std::string ShenshaDayPillar(std::string_view pillar, std::string_view dayPillar, ShenshaBuffer& buffer);
-std::string ShenshaDayPillarExtra(std::string_view dayPillar, std::string_view hourPillar, ShenshaBuffer& buffer);
-
-// The same seven routines for the reports: within one session (one user
-// action) each rule file is read and parsed once, at the first routine that
-// needs it, and the session's copy serves the rest of the action; the next
-// session reads the files anew. A file that cannot be opened throws
-// UserError naming it, at the same routine as above.
+// The seven routines: within one session (one user action) each rule file
+// is read and parsed once, at the first routine that needs it, and the
+// session's copy serves the rest of the action; the next session reads the
+// files anew. A file that cannot be opened throws UserError naming it, at
+// the first routine that needs it.
 std::string ShenshaYearStem(RefDb& db, std::string_view yearStem, std::string_view branch);
 std::string ShenshaYearBranch(RefDb& db, std::string_view yearBranch, std::string_view branch, int yearBranchIndex,
                               int luckReverse);

@@ -1,3 +1,7 @@
+// The folder calendar/ stands on refdb/: dates and day numbers, the lunar
+// calendar and the solar terms, the calendar names, and the reading of a typed
+// birth row.
+//
 // Dates as the whole system counts them: a day number (double) counted from
 // 1899-12-30 00:00, the time of day being the fraction. All conversions
 // between day numbers, year-month-day and date texts live here.

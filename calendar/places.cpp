@@ -4,6 +4,7 @@
 #include <array>
 #include <tuple>
 
+#include "refdb/chinese_script.h"
 #include "refdb/messages.h"
 #include "refdb/text.h"
 
@@ -60,6 +61,19 @@ std::vector<Ranked> RankedMatches(std::string_view text) {
   return out;
 }
 
+// The matches of a typed name; a name typed in Traditional characters that
+// matches nothing is read again in Simplified (廣州 → 广州), the script of
+// the table. `key` becomes the text that matched.
+std::vector<Ranked> MatchesInEitherScript(std::string& key) {
+  std::vector<Ranked> matches = RankedMatches(key);
+  if (!matches.empty()) return matches;
+  std::string simplified = SimplifiedText(key);
+  if (simplified == key) return matches;
+  matches = RankedMatches(simplified);
+  if (!matches.empty()) key = std::move(simplified);
+  return matches;
+}
+
 std::string ListOf(const std::vector<const Place*>& places) {
   std::string out;
   for (const Place* p : places) {
@@ -94,9 +108,9 @@ std::string_view PlaceLevelName(PlaceLevel level) {
 std::span<const Place> AllPlaces() { return kPlaces; }
 
 std::vector<const Place*> SearchPlaces(std::string_view text, size_t limit) {
-  const std::string key = Trim(text);
+  std::string key = Trim(text);
   std::vector<const Place*> out;
-  const std::vector<Ranked> matches = RankedMatches(key);
+  const std::vector<Ranked> matches = MatchesInEitherScript(key);
   for (const Ranked& r : matches) {
     if (out.size() == limit) return out;
     out.push_back(r.place);
@@ -116,8 +130,8 @@ std::vector<const Place*> SearchPlaces(std::string_view text, size_t limit) {
 }
 
 const Place& ResolvePlace(std::string_view text) {
-  const std::string key = Trim(text);
-  const std::vector<Ranked> matches = RankedMatches(key);
+  std::string key = Trim(text);
+  const std::vector<Ranked> matches = MatchesInEitherScript(key);
   if (matches.empty()) {
     const auto near = NearPlaces(key);
     throw UserError("找不到出生地“" + key + "”" + (near.empty() ? "" : "，相近的有：" + ListOf(near)));

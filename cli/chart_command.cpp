@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <map>
 #include <ostream>
 
+#include "bazi/chart_view.h"
 #include "bazi/placed_chart.h"
 #include "refdb/ganzhi.h"
 #include "calendar/birth_row.h"
@@ -23,12 +25,12 @@ namespace {
 
 constexpr const char* kUsage =
     "用法：hehun-cli chart --date YYYY-MM-DD --time HH:MM --sex 男|女 [--lunar [--leap]] "
-    "[--place 地名 | --longitude 经度 [--utc-offset 时区小时]] [--no-solar-time] [--json]\n";
+    "[--place 地名 | --longitude 经度 [--utc-offset 时区小时]] [--no-solar-time] [--today YYYY-MM-DD] [--json]\n";
 
 std::map<std::string, std::string> ChartOptions(const std::vector<std::string>& args) {
   static const std::vector<std::string> kFlags = {"--lunar", "--leap", "--no-solar-time", "--json"};
   static const std::vector<std::string> kValued = {"--date", "--time", "--sex", "--place", "--longitude",
-                                                   "--utc-offset"};
+                                                   "--utc-offset", "--today"};
   std::map<std::string, std::string> options;
   for (size_t i = 1; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -42,6 +44,15 @@ std::map<std::string, std::string> ChartOptions(const std::vector<std::string>& 
     }
   }
   return options;
+}
+
+// The day the running luck pillar is marked by: --today, or the computer's date.
+Ymd TodayOf(const std::map<std::string, std::string>& options) {
+  if (const auto it = options.find("--today"); it != options.end()) return DecodeDate(ParseDateText(it->second));
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
 // "HH:MM" → hour and minute; throws ConversionError otherwise.
@@ -80,37 +91,18 @@ std::string Number(double value, int decimals) {
   return buf;
 }
 
-// The two branches of the day pillar's decade (旬) that it lacks: 甲子旬 → 戌亥.
-std::string VoidBranches(const BaziChart& c) {
-  const int stem = IndexOf(kCalendarStems, c.DayStem);
-  const int branch = IndexOf(kCalendarBranches, c.DayBranch);
-  const int first = Mod(branch - stem + 10, 12);
-  return std::string(kCalendarBranches[first]) + std::string(kCalendarBranches[(first + 1) % 12]);
+std::array<std::string, 4> PillarTexts(const ChartView& v, std::string (*text)(const ChartPillarView&)) {
+  std::array<std::string, 4> out;
+  for (int p = 0; p < 4; ++p) out[p] = text(v.pillars[p]);
+  return out;
 }
 
-struct ChartFacts {
-  std::array<std::string, 4> pillars, stems, tenGods, nayin;
-  std::array<std::vector<std::pair<std::string, std::string>>, 4> hidden;  // stem, ten god
-};
+std::string PillarText(const ChartPillarView& p) { return p.stem + p.branch; }
+std::string TenGodText(const ChartPillarView& p) { return p.ten_god; }
+std::string NayinText(const ChartPillarView& p) { return p.nayin; }
+std::string StageText(const ChartPillarView& p) { return p.stage; }
 
-ChartFacts FactsOf(const BaziChart& c, RefDb& db) {
-  ChartFacts f;
-  f.stems = {c.YearStem, c.MonthStem, c.DayStem, c.HourStem};
-  f.pillars = {c.YearStem + c.YearBranch, c.MonthStem + c.MonthBranch, c.DayStem + c.DayBranch,
-               c.HourStem + c.HourBranch};
-  for (int p = 0; p < 4; ++p) {
-    f.tenGods[p] = p == 2 ? "日元" : TenGodOf(db, c.DayStem + f.stems[p]);
-    f.nayin[p] = NayinOf(db, f.pillars[p]);
-    for (int k = 0; k < 3; ++k) {
-      const std::string stem = Utf8CharAt(c.HiddenStems[p], k);
-      if (Trim(stem).empty()) break;
-      f.hidden[p].emplace_back(stem, TenGodOf(db, c.DayStem + stem));
-    }
-  }
-  return f;
-}
-
-std::string JsonOf(const PlacedChart& pc, const ChartFacts& f) {
+std::string JsonOf(const PlacedChart& pc, const ChartView& v) {
   const BaziChart& c = pc.chart;
   const BirthTime& t = pc.time;
   const auto list = [](const std::array<std::string, 4>& items) {
@@ -138,35 +130,59 @@ std::string JsonOf(const PlacedChart& pc, const ChartFacts& f) {
   j += "  \"equation_of_time_minutes\": " + (pc.has_place ? Number(t.equation_of_time_minutes, 2) : "null") + ",\n";
   j += "  \"solar_time_used\": " + std::string(pc.solar_time_used ? "true" : "false") + ",\n";
   j += "  \"pillar_time\": " + Json(MinuteText(pc.pillar_time)) + ",\n";
-  j += "  \"pillars\": " + list(f.pillars) + ",\n";
-  j += "  \"ten_gods\": " + list(f.tenGods) + ",\n";
+  j += "  \"pillars\": " + list(PillarTexts(v, PillarText)) + ",\n";
+  j += "  \"ten_gods\": " + list(PillarTexts(v, TenGodText)) + ",\n";
   j += "  \"hidden_stems\": [";
   for (int p = 0; p < 4; ++p) {
     j += p ? ", [" : "[";
-    for (size_t k = 0; k < f.hidden[p].size(); ++k)
-      j += (k ? ", " : "") + std::string("{\"stem\": ") + Json(f.hidden[p][k].first) +
-           ", \"ten_god\": " + Json(f.hidden[p][k].second) + "}";
+    const auto& hidden = v.pillars[p].hidden;
+    for (size_t k = 0; k < hidden.size(); ++k)
+      j += (k ? ", " : "") + std::string("{\"stem\": ") + Json(hidden[k].stem) +
+           ", \"ten_god\": " + Json(hidden[k].ten_god) + "}";
     j += "]";
   }
   j += "],\n";
-  j += "  \"nayin\": " + list(f.nayin) + ",\n";
-  j += "  \"kongwang\": " + Json(VoidBranches(c)) + ",\n";
+  j += "  \"nayin\": " + list(PillarTexts(v, NayinText)) + ",\n";
+  j += "  \"kongwang\": " + Json(v.kongwang) + ",\n";
+  j += "  \"twelve_stages\": " + list(PillarTexts(v, StageText)) + ",\n";
+  j += "  \"shensha\": [";
+  for (int p = 0; p < 4; ++p) {
+    j += p ? ", [" : "[";
+    for (size_t k = 0; k < v.pillars[p].shensha.size(); ++k) j += (k ? ", " : "") + Json(v.pillars[p].shensha[k]);
+    j += "]";
+  }
+  j += "],\n";
+  j += "  \"elements\": {";
+  for (int e = 0; e < 5; ++e)
+    j += (e ? ", " : "") + Json(kElementNames[e]) + ": " + std::to_string(v.elements[e]);
+  j += "},\n";
+  j += "  \"hidden_elements\": {";
+  for (int e = 0; e < 5; ++e)
+    j += (e ? ", " : "") + Json(kElementNames[e]) + ": " + std::to_string(v.hidden_elements[e]);
+  j += "},\n";
+  j += "  \"life_palace\": " + Json(v.life_palace) + ",\n";
   j += "  \"conception_pillar\": " + Json(Trim(c.ConceptionPillar)) + ",\n";
   j += "  \"luck\": {\"direction\": " + Json(c.LuckReverse ? "逆" : "顺") + ", \"start\": {\"years\": " +
        std::to_string(pc.luck.years) + ", \"months\": " + std::to_string(pc.luck.months) +
        ", \"days\": " + std::to_string(pc.luck.days) + "}, \"start_date\": " + Json(FormatYmd(pc.luck.start)) +
        ", \"start_age\": " + std::to_string(c.StartAge) + ", \"pillars\": [";
-  const auto pillars = LuckPillarsFrom(c, pc.luck);
-  for (size_t k = 0; k < pillars.size(); ++k)
-    j += (k ? ", " : "") + std::string("{\"ganzhi\": ") + Json(pillars[k].ganzhi) +
-         ", \"start_date\": " + Json(FormatYmd(pillars[k].start)) + "}";
+  for (size_t k = 0; k < v.luck.size(); ++k) {
+    const ChartLuckView& l = v.luck[k];
+    j += (k ? ", " : "") + std::string("{\"ganzhi\": ") + Json(l.ganzhi) +
+         ", \"start_date\": " + Json(FormatYmd(l.start)) + ", \"start_age\": " + std::to_string(l.start_age) +
+         ", \"years\": [";
+    for (size_t i = 0; i < l.years.size(); ++i)
+      j += (i ? ", " : "") + std::string("{\"year\": ") + std::to_string(l.years[i].year) +
+           ", \"ganzhi\": " + Json(l.years[i].ganzhi) + "}";
+    j += "]}";
+  }
   j += "]}";
   const std::string note = DaylightSavingNote(t);
   if (!note.empty()) j += ",\n  \"note\": " + Json(note);
   return j + "\n}\n";
 }
 
-std::string TextOf(const PlacedChart& pc, const ChartFacts& f) {
+std::string TextOf(const PlacedChart& pc, const ChartView& v) {
   const BaziChart& c = pc.chart;
   std::string s;
   if (pc.has_place) {
@@ -178,17 +194,23 @@ std::string TextOf(const PlacedChart& pc, const ChartFacts& f) {
   } else {
     s += "北京时间：" + MinuteText(pc.time.clock) + "\n";
   }
-  s += "八字：" + f.pillars[0] + " " + f.pillars[1] + " " + f.pillars[2] + " " + f.pillars[3] + "\n";
-  s += "十神：" + f.tenGods[0] + " " + f.tenGods[1] + " " + f.tenGods[2] + " " + f.tenGods[3] + "\n";
+  const auto row = [&](std::string (*text)(const ChartPillarView&)) {
+    const auto t = PillarTexts(v, text);
+    return t[0] + " " + t[1] + " " + t[2] + " " + t[3] + "\n";
+  };
+  s += "八字：" + row(PillarText);
+  s += "十神：" + row(TenGodText);
   s += "藏干：";
   for (int p = 0; p < 4; ++p) {
     s += p ? " " : "";
-    for (const auto& [stem, god] : f.hidden[p]) s += stem + god;
+    for (const auto& h : v.pillars[p].hidden) s += h.stem + h.ten_god;
   }
-  s += "\n纳音：" + f.nayin[0] + " " + f.nayin[1] + " " + f.nayin[2] + " " + f.nayin[3] + "\n";
-  s += "旬空：" + VoidBranches(c) + "\n";
+  s += "\n纳音：" + row(NayinText);
+  s += "星运：" + row(StageText);
+  s += "旬空：" + v.kongwang + "\n";
   s += "大运：" + std::string(c.LuckReverse ? "逆行" : "顺行") + "，" + LuckSpanText(pc.luck) + "\n";
-  for (const auto& p : LuckPillarsFrom(c, pc.luck)) s += "  " + p.ganzhi + " " + ChineseDateText(p.start) + "起\n";
+  for (const auto& l : v.luck)
+    s += "  " + l.ganzhi + " " + ChineseDateText(l.start) + "起" + (l.current ? "（当前大运）" : "") + "\n";
   return s;
 }
 
@@ -228,8 +250,9 @@ int ChartCommand(const std::vector<std::string>& args, std::istream&, std::ostre
   if (!ComputeChartAtPlace(chart, db, messages, date.year, date.month, date.day, hour, minute, sex,
                            place ? &*place : nullptr, !options.count("--no-solar-time")))
     return 1;
-  const ChartFacts facts = FactsOf(chart.chart, db);
-  out << (options.count("--json") ? JsonOf(chart, facts) : TextOf(chart, facts));
+  const ChartPerson person{"", sex, SolarToLunar(EncodeDate(date.year, date.month, date.day)), date};
+  const ChartView view = BuildChartView(chart, db, person, TodayOf(options));
+  out << (options.count("--json") ? JsonOf(chart, view) : TextOf(chart, view));
   return 0;
 }
 

@@ -1,3 +1,7 @@
+// The folder cli/ is a top floor beside app/: hehun-cli, every function of the
+// core without a window.
+//
+// The subcommands: their usage text and the dispatch of one command line.
 #pragma once
 
 #include <iosfwd>

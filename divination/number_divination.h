@@ -1,3 +1,7 @@
+// The folder divination/ stands on bazi/ and below, beside almanac/ and
+// knowledge/: number fortunes, nickname analysis, folk omens and the
+// conception table.
+//
 // The three number divinations: a mobile-phone number (table `shouji` of
 // BookFile.dll), a QQ account number and any other number (the 81-number
 // table). Each shows four rows: the number, its state, its grade and the

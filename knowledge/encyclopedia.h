@@ -1,3 +1,6 @@
+// The folder knowledge/ stands on bazi/ and below, beside almanac/ and
+// divination/: the encyclopedia articles.
+//
 // The encyclopedia: background articles on Bazi and marriage matching, kept
 // in the table Noter of BookFile.dll under the keys "hh01" to "hh10".
 #pragma once

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <mutex>
 #include <unordered_map>
 
 #include "refdb/messages.h"
@@ -170,6 +171,31 @@ std::string TraditionalConverter::Convert(std::string_view text, const std::vect
     done = best + best_kept.size();
   }
   state_->Append(text.substr(done), out);
+  return out;
+}
+
+}  // namespace hehun
+
+namespace hehun {
+
+std::string SimplifiedText(std::string_view text) {
+  // Pure ASCII (the common case for numbers and pinyin) needs no dictionary.
+  if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    return std::string(text);
+  static std::mutex mutex;
+  static opencc_t handle = [] {
+    const std::string config = (DataDir() / "opencc" / "t2s.json").string();
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(config, ec)) return reinterpret_cast<opencc_t>(-1);
+    return opencc_open(config.c_str());
+  }();
+  if (handle == reinterpret_cast<opencc_t>(-1)) return std::string(text);
+  const std::lock_guard lock(mutex);
+  std::string out(text);
+  if (char* converted = opencc_convert_utf8(handle, text.data(), text.size())) {
+    out = converted;
+    opencc_convert_utf8_free(converted);
+  }
   return out;
 }
 

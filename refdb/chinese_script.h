@@ -59,6 +59,13 @@ class TraditionalConverter {
   std::unique_ptr<State> state_;
 };
 
+// Typed text read as Simplified (OpenCC t2s, which also takes the Taiwan and
+// Hong Kong character forms): 廣州 → 广州, 臺北 → 台北. Used where typed text
+// is looked up in tables written in Simplified, such as birthplaces. Text
+// without Traditional characters comes back unchanged, and so does every
+// text when the conversion data cannot be opened. Safe from any thread.
+std::string SimplifiedText(std::string_view text);
+
 // The folder of the conversion settings beside the databases.
 std::string TraditionalConfigFile(TraditionalVariant variant);
 

@@ -1,3 +1,7 @@
+// The folder refdb/ is the lowest floor: the reference databases, GBK and the
+// shared text helpers, the messages, the line sink reports write to and the
+// names of the stem-branch cycle. It includes nothing from the other folders.
+//
 // Read-only access to the two reference databases beside the program,
 // "BookFile.dll" and "Tgcode.dll" (SQLite files under these names).
 //

@@ -177,24 +177,6 @@ void WritePillarShensha(LineSink& sink, std::string_view heading, const BaziChar
 
 }  // namespace
 
-void WriteShenshaLines(LineSink& sink, std::string_view heading, const BaziChart& c, ShenshaBuffer& buffer) {
-  const std::string dayPillar = c.DayStem + c.DayBranch;
-  const std::string hourPillar = c.HourStem + c.HourBranch;
-  const int yearIndex = GanZhiIndex(c.YearBranch, true);
-  const int dayIndex = GanZhiIndex(c.DayBranch, true);
-  WritePillarShensha(sink, heading, c, [&](int routine, const std::string& ps, const std::string& pb) {
-    switch (routine) {
-      case 0: return ShenshaYearStem(c.YearStem, pb, buffer);
-      case 1: return ShenshaYearBranch(c.YearBranch, pb, yearIndex, c.LuckReverse, buffer);
-      case 2: return ShenshaMonthBranch(c.MonthBranch, ps, pb, buffer);
-      case 3: return ShenshaDayStem(c.DayStem, pb, buffer);
-      case 4: return ShenshaDayBranch(c.DayBranch, pb, dayIndex, buffer);
-      case 5: return ShenshaDayPillar(ps + pb, dayPillar, buffer);
-      default: return ShenshaDayPillarExtra(dayPillar, hourPillar, buffer);
-    }
-  });
-}
-
 void WriteShenshaLines(LineSink& sink, std::string_view heading, const BaziChart& c, RefDb& db) {
   const std::string dayPillar = c.DayStem + c.DayBranch;
   const std::string hourPillar = c.HourStem + c.HourBranch;

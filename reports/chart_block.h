@@ -29,9 +29,8 @@ std::string MinorPillar(const BaziChart& chart, int steps);
 // each luck pillar follow the start-of-luck and luck-year lines.
 void WriteChartBlock(LineSink& sink, BaziChart& chart, RefDb& db, DateValue birthDate, std::string_view yearText,
                      const LunarDate& lunar, const PlacedChart* placed = nullptr);
-void WriteShenshaLines(LineSink& sink, std::string_view heading, const BaziChart& chart, ShenshaBuffer& buffer);
-// The same lines from the rule files as the session has read them (each file
-// once per session).
+// The shensha lines of the four pillars, from the rule files as the session
+// has read them (each file once per session).
 void WriteShenshaLines(LineSink& sink, std::string_view heading, const BaziChart& chart, RefDb& db);
 void WriteBoneWeightLines(LineSink& sink, std::string_view heading, RefDb& db, const LunarDate& lunar,
                           std::string_view hourNumber, int beforeJie);

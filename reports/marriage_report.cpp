@@ -77,12 +77,15 @@ void WritePersonHeader(LineSink& out, std::string_view heading, const Person& p)
 // The chart of a person and the parts kept for later.
 void WritePersonChart(Person& p, const char* sex, ReportArea& area, LineList& shensha, std::string_view shenshaHeading,
                       LineList& bone, std::string_view boneHeading, BaziChart& chart, RefDb& db, Messages& messages,
-                      bool writeSeparatorBeforeBone) {
+                      bool writeSeparatorBeforeBone, std::optional<ChartView>& view, const Ymd& today) {
   // A refused date leaves the chart as it was, as ComputeBazi does.
   PlacedChart placed;
   const bool computed = ComputeReportChart(placed, db, messages, p.year, p.month, p.day, p.hour, p.minute, sex,
                                            p.row.placeText, p.row.trueSolarTime);
-  if (computed) chart = placed.chart;
+  if (computed) {
+    chart = placed.chart;
+    view = BuildChartView(placed, db, ChartPerson{p.row.name, sex, p.lunar, DecodeDate(p.birth)}, today);
+  }
   p.monthBranch = chart.MonthBranch;
   p.hourBranch = chart.HourBranch;
   WriteChartBlock(area, chart, db, computed ? PillarDate(placed, p.birth) : p.birth, p.row.yearText, p.lunar,
@@ -142,8 +145,17 @@ char GradeLevel(const std::string& grade) {
   return 'm';
 }
 
+// The grade in the first parentheses of a matching text: "(上等婚)…" → "上等婚".
+std::string GradeInParentheses(const std::string& text) {
+  const size_t open = text.find('('), close = text.find(')');
+  return open != std::string::npos && close != std::string::npos && close > open ? text.substr(open + 1, close - open - 1)
+                                                                                 : "";
+}
+
+int LevelOf(char level) { return level == 'g' ? 1 : level == 'b' ? -1 : 0; }
+
 void WriteMatchingSections(ReportArea& area, MarriageHiddenLists& hidden, const Person& man, const Person& woman,
-                           RefDb& db,
+                           RefDb& db, std::vector<MarriageVerdict>& verdicts,
                            const std::optional<std::pair<int, int>>& bloodTypes) {
   // Life palace.
   area.Add("命宫速配：");
@@ -158,7 +170,8 @@ void WriteMatchingSections(ReportArea& area, MarriageHiddenLists& hidden, const 
     area.Add("");
   }
   const std::string pm = PairingNumber(gm, false), pw = PairingNumber(gw, true);
-  area.Add("合婚小结：" + LifePalaceMatch(db, pm, pw));
+  const std::string palaceMatch = LifePalaceMatch(db, pm, pw);
+  area.Add("合婚小结：" + palaceMatch);
   const Row pair = db.First(Swallow{}, RefFile::kTgcode,
                             "SELECT dj, mc FROM mghp WHERE nan = ? AND nv = ? ORDER BY rowid LIMIT 1", {pm, pw});
   const std::string relation = pair.Text("mc");
@@ -178,17 +191,30 @@ void WriteMatchingSections(ReportArea& area, MarriageHiddenLists& hidden, const 
   area.Add("男八字五行：属于" + em + "命 属相：" + man.animal + "(" + zm + ")");
   area.Add("女八字五行：属于" + ew + "命 属相：" + woman.animal + "(" + zw + ")");
   area.Add("");
-  area.Add("八字五行速配结果：" + LifePalaceElementMatch(db, em, ew));
+  const std::string nayinMatch = LifePalaceElementMatch(db, em, ew);
+  area.Add("八字五行速配结果：" + nayinMatch);
   area.Add("");
   {
     const int a = IndexOf(kElementNames, zm), b = IndexOf(kElementNames, zw);
     std::string verdict;
+    MarriageVerdict elements{"五行", "", 0, "生肖五行速配"};
     if (a >= 0 && b >= 0) {
       const ElementRelation r = ElementRelationOf(static_cast<Element>(a), static_cast<Element>(b));
       verdict = r.text + (r.bond == ElementBond::kSame         ? "，五行比和（中等）。"
                           : r.bond == ElementBond::kGenerating ? "，五行相生（上等）。"
                                                                : "，五行相克（下等）。");
+      elements.value = r.bond == ElementBond::kSame         ? "比和 中等"
+                       : r.bond == ElementBond::kGenerating ? "相生 上等"
+                                                            : "相克 下等";
+      elements.level = r.bond == ElementBond::kSame ? 0 : r.bond == ElementBond::kGenerating ? 1 : -1;
     }
+    const std::string palaceGrade = GradeInParentheses(palaceMatch);
+    verdicts.push_back({"命宫", (relation.empty() ? "" : relation + " ") + palaceGrade,
+                        LevelOf(GradeLevel(palaceGrade)), "命宫速配"});
+    verdicts.push_back(elements);
+    const std::string nayinGrade = GradeInParentheses(nayinMatch);
+    verdicts.push_back({"纳音", em + "命配" + ew + "命 " + nayinGrade, nayinGrade == "不合" ? -1 : LevelOf(GradeLevel(nayinGrade)),
+                        "八字五行（年命纳音）速配"});
     area.Add("生肖五行速配结果：男属" + man.animal + "（" + zm + "），女属" + woman.animal + "（" + zw + "），" + verdict +
              Text(db, "SELECT text FROM sxwx WHERE nan = ? AND nv = ? ORDER BY rowid LIMIT 1", {zm, zw}, "text"));
   }
@@ -242,6 +268,9 @@ void WriteMatchingSections(ReportArea& area, MarriageHiddenLists& hidden, const 
       key = "一好一平";
     else
       key = "都平";
+    verdicts.insert(verdicts.begin(), {"生肖", relationWords.substr(std::string("属相").size()) + " " + rel.Text("grade"),
+                                       LevelOf(animalLevel), "属相速配"});
+    verdicts.push_back({"合婚", key, key == "都好" ? 1 : key == "有凶" ? -1 : 0, "命宫与属相的合婚等级"});
     std::string more = Text(db, "SELECT text FROM hhdj WHERE key = ? ORDER BY rowid LIMIT 1", {key}, "text");
     if (bm >= 0 && bw >= 0 && IsXiaoWuHunPair(bm, bw))
       more += Text(db, "SELECT text FROM hhdj WHERE key = ? ORDER BY rowid LIMIT 1", {std::string("小五婚")}, "text");
@@ -263,8 +292,11 @@ void WriteMatchingSections(ReportArea& area, MarriageHiddenLists& hidden, const 
   SideBySide(area, "四柱神煞对比：", hidden.shenshaMan, hidden.shenshaWoman);
   const std::string manText = hidden.shenshaMan.Text(), womanText = hidden.shenshaWoman.Text();
   std::string common;
+  int commonCount = 0;
   for (auto name : kComparedShenshaNames)
-    if (Contains(manText, name) && Contains(womanText, name)) common += std::string(name) + " ";
+    if (Contains(manText, name) && Contains(womanText, name)) common += std::string(name) + " ", ++commonCount;
+  verdicts.insert(verdicts.end() - 1, {"神煞", "相同" + std::to_string(commonCount) + "个",
+                                       commonCount >= 4 ? 1 : commonCount >= 2 ? 0 : -1, "四柱神煞对比"});
   area.Add("四柱神煞相同的有：" + common);
   area.Add("说明：此处提供参考，相同越多说明两人命运接近，更符合婚配。");
   area.Add("");
@@ -295,33 +327,38 @@ ReportResult RunMarriageReport(const BirthRowTexts& manTexts, const BirthRowText
                                MarriageHiddenLists& hidden, Messages& messages, RefDb& db, const Ymd& today) {
   BaziChart chart;
   Person man, woman;
+  ReportResult result;
   const std::optional<std::pair<int, int>> bloodTypes = CoupleBloodTypes(manTexts, womanTexts);
 
   const RowCheck manCheck = ReadBirthRow(manTexts, ManRowMessages(), "男方", messages, man.row);
-  if (manCheck != RowCheck::kOk) return {ReportEnd::kManRowRefused, manCheck == RowCheck::kNameEmpty};
+  if (manCheck != RowCheck::kOk) return {ReportEnd::kManRowRefused, manCheck == RowCheck::kNameEmpty, {}, {}, {}};
   ComputePerson(man, db, false, today);
   area.Clear();
   WritePersonHeader(area, "男方基本信息：", man);
   WritePersonChart(man, "男", area, hidden.shenshaMan, "男方四柱神煞：", hidden.boneWeightMan, "男方袁天罡称骨算命：",
-                   chart, db, messages, false);
+                   chart, db, messages, false, result.manChart, today);
   hidden.personalityMan.Clear();
   MalePersonalityBrief(chart, db, messages, man.year, man.month, man.day, man.hour, man.lunar.Day, man.minute, "男",
                        hidden.personalityMan);
 
   const RowCheck womanCheck = ReadBirthRow(womanTexts, WomanRowMessages(), "女方", messages, woman.row);
-  if (womanCheck != RowCheck::kOk) return {ReportEnd::kWomanRowRefused, womanCheck == RowCheck::kNameEmpty};
+  if (womanCheck != RowCheck::kOk) {
+    result.end = ReportEnd::kWomanRowRefused;
+    result.nameMissing = womanCheck == RowCheck::kNameEmpty;
+    return result;
+  }
   ComputePerson(woman, db, true, today);
   area.Add("------------------------------------------------------------------------");
   area.Add("");
   WritePersonHeader(area, "女方基本信息：", woman);
   WritePersonChart(woman, "女", area, hidden.shenshaWoman, "女方四柱神煞：", hidden.boneWeightWoman,
-                   "女方袁天罡称骨算命：", chart, db, messages, true);
+                   "女方袁天罡称骨算命：", chart, db, messages, true, result.womanChart, today);
   hidden.personalityWoman.Clear();
   FemalePersonalityBrief(chart, db, messages, woman.year, woman.month, woman.day, woman.hour, woman.lunar.Day,
                          woman.minute, "女", hidden.personalityWoman);
 
-  WriteMatchingSections(area, hidden, man, woman, db, bloodTypes);
-  return {};
+  WriteMatchingSections(area, hidden, man, woman, db, result.verdicts, bloodTypes);
+  return result;
 }
 
 }  // namespace hehun

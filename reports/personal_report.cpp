@@ -1,5 +1,7 @@
 #include "reports/personal_report.h"
 
+#include <optional>
+
 #include "bazi/chart.h"
 #include "bazi/personality.h"
 #include "bazi/shensha.h"
@@ -22,7 +24,7 @@ PersonalMode PersonalModeOfCaption(std::string_view caption) {
 }
 
 bool RunPersonalReport(const PersonalInput& in, PersonalMode mode, LineList& out, Messages& messages, RefDb& db,
-                       const Ymd& today) {
+                       const Ymd& today, ChartView* chartView) {
   // The name is not required on this page; the hour and minute are checked
   // only where the chart needs them (the star-sign report just prints them).
   const BirthRowTexts texts{"-", in.calendarIndex, in.year, in.month, in.day, in.hour, in.minute, in.place,
@@ -40,6 +42,7 @@ bool RunPersonalReport(const PersonalInput& in, PersonalMode mode, LineList& out
   const int age = today.year - ParseIntText(row.yearText);
 
   LineList list;
+  std::optional<ChartView> view;
   list.Add("");
   list.Add("");
   list.Add("姓名：" + row.name);
@@ -59,7 +62,10 @@ bool RunPersonalReport(const PersonalInput& in, PersonalMode mode, LineList& out
     PlacedChart placed;
     const bool computed =
         ComputeReportChart(placed, db, messages, y, mo, d, h, mi, sex, row.placeText, row.trueSolarTime);
-    if (computed) chart = placed.chart;
+    if (computed) {
+      chart = placed.chart;
+      view = BuildChartView(placed, db, ChartPerson{row.name, sex, lunar, DecodeDate(birth)}, today);
+    }
     WriteChartBlock(list, chart, db, computed ? PillarDate(placed, birth) : birth, row.yearText, lunar,
                     computed ? &placed : nullptr);
     WriteShenshaLines(list, "四柱神煞：", chart, db);
@@ -95,6 +101,7 @@ bool RunPersonalReport(const PersonalInput& in, PersonalMode mode, LineList& out
     list.Add(kClosing);
   }
   out = list;
+  if (chartView && view) *chartView = std::move(*view);
   return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "bazi/chart_view.h"
 #include "calendar/date.h"
 #include "refdb/messages.h"
 #include "refdb/refdb.h"
@@ -30,8 +31,9 @@ PersonalMode PersonalModeOfCaption(std::string_view caption);
 // Runs the report. Returns false after a validation message (ShowInfo), with
 // `out` untouched. On success `out` holds the whole report. Conversion
 // errors, silent stops and database errors throw as for the marriage report,
-// leaving `out` untouched.
+// leaving `out` untouched. With `chart`, a Bazi report also leaves there the
+// chart view of the chart it computed (untouched otherwise).
 bool RunPersonalReport(const PersonalInput& input, PersonalMode mode, LineList& out, Messages& messages, RefDb& db,
-                       const Ymd& today);
+                       const Ymd& today, ChartView* chart = nullptr);
 
 }  // namespace hehun

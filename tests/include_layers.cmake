@@ -1,21 +1,22 @@
 # Checks that every folder of the program includes only from the floors
 # below it (and from itself), and that the core has no Qt include:
-#   refdb → calendar → bazi → almanac, divination, knowledge → reports → cli, app
+#   refdb → calendar → bazi → almanac, divination, knowledge, records → reports → cli, app
 # Run as: cmake -DSOURCE_DIR=<repository> -P include_layers.cmake
-set(floors refdb calendar bazi almanac divination knowledge reports cli app)
+set(floors refdb calendar bazi almanac divination knowledge records reports cli app)
 set(floor_refdb 0)
 set(floor_calendar 1)
 set(floor_bazi 2)
 set(floor_almanac 3)
 set(floor_divination 3)
 set(floor_knowledge 3)
+set(floor_records 3)
 set(floor_reports 4)
 set(floor_cli 5)
 set(floor_app 5)
 
 set(faults "")
 foreach(folder ${floors})
-  file(GLOB sources ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
+  file(GLOB_RECURSE sources ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
   foreach(source ${sources})
     file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
     foreach(line ${includes})

@@ -45,6 +45,19 @@ TEST(CliChart, JsonHasEveryKeyOfAChartAtAPlace) {
     EXPECT_NE(r.out.find(key), std::string::npos) << key << "\n" << r.out;
 }
 
+TEST(CliChart, JsonHasTheChartViewFacts) {
+  const Outcome r = RunCli("chart --date 1990-06-15 --time 23:30 --sex 女 --json");
+  ASSERT_EQ(r.status, 0) << r.err;
+  for (const char* key : {"\"twelve_stages\": [\"病\", \"病\", \"沐浴\", \"长生\"]", "\"shensha\": [[",
+                          "\"elements\": {\"木\": 0, \"火\": 2, \"土\": 0, \"金\": 3, \"水\": 3}",
+                          "\"years\": [{\"year\": "})
+    EXPECT_NE(r.out.find(key), std::string::npos) << key << "\n" << r.out;
+  // Ten years in each of the ten luck pillars.
+  size_t years = 0;
+  for (size_t at = r.out.find("{\"year\": "); at != std::string::npos; at = r.out.find("{\"year\": ", at + 1)) ++years;
+  EXPECT_EQ(years, 100u);
+}
+
 TEST(CliChart, WithoutAPlaceTheClockIsBeijingTime) {
   const Outcome r = RunCli("chart --date 1990-06-15 --time 23:30 --sex 女 --json");
   ASSERT_EQ(r.status, 0) << r.err;

@@ -123,7 +123,7 @@ TEST(QqPair, TheSumIsLookedUpAsTheNumberToolLooksItUp) {
 }
 
 TEST(QqPair, EveryGradeOfTheTableHasAReading) {
-  for (int r = 0; r < kNumber81Count; ++r) {
+  for (int r = 1; r <= kNumber81Count; ++r) {  // the table counts from 1
     const FortuneFields f = SplitFortune(Number81Entry(r));
     EXPECT_FALSE(PairGradeReadingOf(f.grade).empty()) << r << " " << f.grade;
   }

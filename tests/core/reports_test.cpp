@@ -234,8 +234,7 @@ TEST(ChartBlock, GongluOfABirthAfterElevenAtNight) {
   ASSERT_TRUE(ComputeBazi(chart, db, messages, 1990, 2, 26, 23, 2, 30, "男"));
   ASSERT_EQ(chart.DayStem + chart.DayBranch + chart.HourStem + chart.HourBranch, "壬戌壬子");
   LineList lines;
-  ShenshaBuffer buffer;
-  WriteShenshaLines(lines, "四柱神煞：", chart, buffer);
+  WriteShenshaLines(lines, "四柱神煞：", chart, db);
   for (int p = 1; p <= 3; ++p) EXPECT_TRUE(Contains(lines.lines()[p], "拱禄")) << lines.lines()[p];
   EXPECT_FALSE(Contains(lines.lines()[4], "拱禄"));
 }
@@ -251,8 +250,7 @@ TEST(ChartBlock, ShenshaLinesOfAKnownChart) {
                 chart.HourStem + chart.HourBranch,
             "丁丑甲辰甲申丙寅");
   LineList lines;
-  ShenshaBuffer buffer;
-  WriteShenshaLines(lines, "四柱神煞：", chart, buffer);
+  WriteShenshaLines(lines, "四柱神煞：", chart, db);
   ASSERT_EQ(lines.lines().size(), 5u);
   EXPECT_EQ(lines.lines()[0], "四柱神煞：");
   const auto has = [&](int line, const char* name) { return Contains(lines.lines()[line], name); };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <memory>
 
 #include "bazi/chart.h"
 #include "bazi/shensha.h"
@@ -23,10 +24,18 @@ class RuleFixture {
   ~RuleFixture() { SetDataDirOverride({}); }
   void Write(const std::string& file, const std::string& utf8) {
     std::ofstream(dir_.path() / "shensha" / file, std::ios::binary) << gbk::FromUtf8(utf8);
+    session_.reset();
+  }
+  // The session of a user action after the last write: it reads each rule
+  // file once, as the files now stand.
+  RefDb& Session() {
+    if (!session_) session_ = std::make_unique<RefDb>();
+    return *session_;
   }
 
  private:
   test::TempDir dir_;
+  std::unique_ptr<RefDb> session_;
 };
 
 TEST(ShenshaGrammar, NameFieldItemsKeysAndValues) {
@@ -56,69 +65,67 @@ TEST(ShenshaGrammar, NameFieldItemsKeysAndValues) {
 TEST(ShenshaRoutines, ScanLinesAndExtraChecks) {
   RuleFixture f;
   f.Write("niangan.txt", "天乙贵人 甲戊:丑未,甲庚:未\n华盖   甲:寅午戌\n");
-  ShenshaBuffer buffer;
-  EXPECT_EQ(ShenshaYearStem("甲", "未", buffer), "天乙贵人 天乙贵人");
-  EXPECT_EQ(ShenshaYearStem("甲", "午", buffer), "华盖");
-  EXPECT_EQ(buffer.size(), 2u);  // the buffer holds the file last read
+  EXPECT_EQ(ShenshaYearStem(f.Session(), "甲", "未"), "天乙贵人 天乙贵人");
+  EXPECT_EQ(ShenshaYearStem(f.Session(), "甲", "午"), "华盖");
 
   // Value cut: a branch written sixth is not found.
   f.Write("rigan.txt", "远     甲:丑寅卯辰巳午\n");
-  EXPECT_EQ(ShenshaDayStem("甲", "巳", buffer), "远");
-  EXPECT_EQ(ShenshaDayStem("甲", "午", buffer), "");
+  EXPECT_EQ(ShenshaDayStem(f.Session(), "甲", "巳"), "远");
+  EXPECT_EQ(ShenshaDayStem(f.Session(), "甲", "午"), "");
 
   // nianzhi: lines 1 to 14 only; line 3 forward, line 4 backward.
   std::string nianzhi;
   for (int i = 1; i <= 15; ++i) nianzhi += "第" + std::to_string(i) + (i < 10 ? "行  " : "行 ") + "子:丑\n";
   f.Write("nianzhi.txt", nianzhi);
-  const std::string forward = ShenshaYearBranch("子", "丑", 0, 0, buffer);
+  const std::string forward = ShenshaYearBranch(f.Session(), "子", "丑", 0, 0);
   EXPECT_NE(forward.find("第3行"), std::string::npos);
   EXPECT_EQ(forward.find("第4行"), std::string::npos);
   EXPECT_EQ(forward.find("第15行"), std::string::npos);
-  const std::string backward = ShenshaYearBranch("子", "丑", 0, 1, buffer);
+  const std::string backward = ShenshaYearBranch(f.Session(), "子", "丑", 0, 1);
   EXPECT_EQ(backward.find("第3行"), std::string::npos);
   EXPECT_NE(backward.find("第4行"), std::string::npos);
 
   // Extra checks after a scan that matches nothing.
   f.Write("nianzhi.txt", "红鸾   子:卯\n");
-  EXPECT_EQ(ShenshaYearBranch("子", "戌", 0, 0, buffer), "披麻");
-  EXPECT_EQ(ShenshaYearBranch("子", "寅", 0, 0, buffer), "吊客");
-  EXPECT_EQ(ShenshaYearBranch("子", "卯", 0, 0, buffer), "红鸾 丧门");
-  EXPECT_EQ(ShenshaYearBranch("子", "丑", 0, 0, buffer), "");
+  EXPECT_EQ(ShenshaYearBranch(f.Session(), "子", "戌", 0, 0), "披麻");
+  EXPECT_EQ(ShenshaYearBranch(f.Session(), "子", "寅", 0, 0), "吊客");
+  EXPECT_EQ(ShenshaYearBranch(f.Session(), "子", "卯", 0, 0), "红鸾 丧门");
+  EXPECT_EQ(ShenshaYearBranch(f.Session(), "子", "丑", 0, 0), "");
   // An empty file gives nothing, not even the extra checks.
   f.Write("nianzhi.txt", "");
-  EXPECT_EQ(ShenshaYearBranch("子", "戌", 0, 0, buffer), "");
+  EXPECT_EQ(ShenshaYearBranch(f.Session(), "子", "戌", 0, 0), "");
 
   // rizhi: only the first seven lines.
   std::string rizhi;
   for (int i = 1; i <= 8; ++i) rizhi += "日" + std::to_string(i) + "   子:丑\n";
   f.Write("rizhi.txt", rizhi);
-  const std::string day = ShenshaDayBranch("子", "丑", 0, buffer);
+  const std::string day = ShenshaDayBranch(f.Session(), "子", "丑", 0);
   EXPECT_NE(day.find("日7"), std::string::npos);
   EXPECT_EQ(day.find("日8"), std::string::npos);
 
   // rizhu: an empty value matches on lines 1 to 5 only; from line 6 the key
   // is tested with the pillar's branch.
   f.Write("rizhu.txt", "一     x\n二     庚辰:\n三     x\n四     x\n五     x\n六     庚辰:\n空亡   戌亥:甲子乙丑\n");
-  EXPECT_EQ(ShenshaDayPillar("庚辰", "壬午", buffer), "二");
-  EXPECT_EQ(ShenshaDayPillar("壬戌", "乙丑", buffer), "空亡");
+  EXPECT_EQ(ShenshaDayPillar(f.Session(), "庚辰", "壬午"), "二");
+  EXPECT_EQ(ShenshaDayPillar(f.Session(), "壬戌", "乙丑"), "空亡");
 
   // rizhus: an empty key matches whenever the value holds the hour pillar.
   f.Write("rizhus.txt", "拱禄   癸亥:癸丑,:甲子\n");
-  EXPECT_EQ(ShenshaDayPillarExtra("癸亥", "癸丑", buffer), "拱禄");
-  EXPECT_EQ(ShenshaDayPillarExtra("丙寅", "甲子", buffer), "拱禄");
-  EXPECT_EQ(ShenshaDayPillarExtra("丙寅", "乙丑", buffer), "");
+  EXPECT_EQ(ShenshaDayPillarExtra(f.Session(), "癸亥", "癸丑"), "拱禄");
+  EXPECT_EQ(ShenshaDayPillarExtra(f.Session(), "丙寅", "甲子"), "拱禄");
+  EXPECT_EQ(ShenshaDayPillarExtra(f.Session(), "丙寅", "乙丑"), "");
 
   // yuezhi: the value may hold the stem or the branch.
   f.Write("yuezhi.txt", "天德贵人 寅:丁,卯:申\n");
-  EXPECT_EQ(ShenshaMonthBranch("寅", "丁", "卯", buffer), "天德贵人");
-  EXPECT_EQ(ShenshaMonthBranch("卯", "甲", "申", buffer), "天德贵人");
-  EXPECT_EQ(ShenshaMonthBranch("卯", "丁", "寅", buffer), "");
+  EXPECT_EQ(ShenshaMonthBranch(f.Session(), "寅", "丁", "卯"), "天德贵人");
+  EXPECT_EQ(ShenshaMonthBranch(f.Session(), "卯", "甲", "申"), "天德贵人");
+  EXPECT_EQ(ShenshaMonthBranch(f.Session(), "卯", "丁", "寅"), "");
 }
 
 TEST(ShenshaRoutines, MissingRuleFileIsAnError) {
   RuleFixture f;
-  ShenshaBuffer buffer;
-  EXPECT_THROW(ShenshaYearStem("甲", "丑", buffer), UserError);
+  RefDb db;
+  EXPECT_THROW(ShenshaYearStem(db, "甲", "丑"), UserError);
 }
 
 TEST(ShenshaRoutines, PillarLinesReadTheFilesInTheirOrder) {
@@ -130,50 +137,50 @@ TEST(ShenshaRoutines, PillarLinesReadTheFilesInTheirOrder) {
   chart.DayStem = "庚", chart.DayBranch = "辰", chart.HourStem = "庚", chart.HourBranch = "辰";
   const char* order[] = {"niangan.txt", "nianzhi.txt", "yuezhi.txt", "rigan.txt", "rizhi.txt", "rizhu.txt", "rizhus.txt"};
   for (const char* missing : order) {
-    ShenshaBuffer buffer;
+    RefDb db;
     LineList lines;
     try {
-      WriteShenshaLines(lines, "四柱神煞：", chart, buffer);
+      WriteShenshaLines(lines, "四柱神煞：", chart, db);
       ADD_FAILURE() << missing << ": no error";
     } catch (const UserError& e) {
       EXPECT_NE(std::string(e.what()).find(missing), std::string::npos) << e.what();
     }
     f.Write(missing, "某     子:丑\n");
   }
-  ShenshaBuffer buffer;
+  RefDb db;
   LineList lines;
-  WriteShenshaLines(lines, "四柱神煞：", chart, buffer);
+  WriteShenshaLines(lines, "四柱神煞：", chart, db);
   EXPECT_EQ(lines.lines().size(), 5u);
 }
 
 TEST(ShenshaRuleFiles, KnownMarkersOfTheTradition) {
-  ShenshaBuffer b;
+  RefDb b;
   // 天乙贵人: 甲戊庚 see 丑未.
-  EXPECT_NE(ShenshaDayStem("甲", "丑", b).find("天乙贵人"), std::string::npos);
-  EXPECT_NE(ShenshaYearStem("甲", "未", b).find("天乙贵人"), std::string::npos);
-  EXPECT_EQ(ShenshaDayStem("甲", "子", b).find("天乙贵人"), std::string::npos);
+  EXPECT_NE(ShenshaDayStem(b, "甲", "丑").find("天乙贵人"), std::string::npos);
+  EXPECT_NE(ShenshaYearStem(b, "甲", "未").find("天乙贵人"), std::string::npos);
+  EXPECT_EQ(ShenshaDayStem(b, "甲", "子").find("天乙贵人"), std::string::npos);
   // 禄神 and 羊刃 of 甲: 寅 and 卯.
-  EXPECT_NE(ShenshaDayStem("甲", "寅", b).find("禄神"), std::string::npos);
-  EXPECT_NE(ShenshaDayStem("甲", "卯", b).find("羊刃"), std::string::npos);
+  EXPECT_NE(ShenshaDayStem(b, "甲", "寅").find("禄神"), std::string::npos);
+  EXPECT_NE(ShenshaDayStem(b, "甲", "卯").find("羊刃"), std::string::npos);
   // 驿马 of 申子辰 is 寅; 华盖 辰; 将星 子; 咸池 酉.
-  EXPECT_NE(ShenshaYearBranch("子", "寅", 0, 0, b).find("驿马"), std::string::npos);
-  EXPECT_NE(ShenshaDayBranch("申", "辰", 8, b).find("华盖"), std::string::npos);
-  EXPECT_NE(ShenshaDayBranch("辰", "子", 4, b).find("将星"), std::string::npos);
-  EXPECT_NE(ShenshaDayBranch("子", "酉", 0, b).find("咸池"), std::string::npos);
+  EXPECT_NE(ShenshaYearBranch(b, "子", "寅", 0, 0).find("驿马"), std::string::npos);
+  EXPECT_NE(ShenshaDayBranch(b, "申", "辰", 8).find("华盖"), std::string::npos);
+  EXPECT_NE(ShenshaDayBranch(b, "辰", "子", 4).find("将星"), std::string::npos);
+  EXPECT_NE(ShenshaDayBranch(b, "子", "酉", 0).find("咸池"), std::string::npos);
   // 红鸾 of a 子 year is 卯, 天喜 酉.
-  EXPECT_NE(ShenshaYearBranch("子", "卯", 0, 0, b).find("红鸾"), std::string::npos);
-  EXPECT_NE(ShenshaYearBranch("子", "酉", 0, 0, b).find("天喜"), std::string::npos);
+  EXPECT_NE(ShenshaYearBranch(b, "子", "卯", 0, 0).find("红鸾"), std::string::npos);
+  EXPECT_NE(ShenshaYearBranch(b, "子", "酉", 0, 0).find("天喜"), std::string::npos);
   // 天德 of the 寅 month is 丁; 月德 of 寅午戌 months is 丙.
-  EXPECT_NE(ShenshaMonthBranch("寅", "丁", "酉", b).find("天德贵人"), std::string::npos);
-  EXPECT_NE(ShenshaMonthBranch("午", "丙", "子", b).find("月德贵人"), std::string::npos);
+  EXPECT_NE(ShenshaMonthBranch(b, "寅", "丁", "酉").find("天德贵人"), std::string::npos);
+  EXPECT_NE(ShenshaMonthBranch(b, "午", "丙", "子").find("月德贵人"), std::string::npos);
   // 魁罡 on the day pillar 庚辰; 空亡 of the 甲子 decade is 戌亥.
-  EXPECT_NE(ShenshaDayPillar("庚辰", "庚辰", b).find("魁罡贵人"), std::string::npos);
-  EXPECT_NE(ShenshaDayPillar("壬戌", "甲子", b).find("空亡"), std::string::npos);
-  EXPECT_EQ(ShenshaDayPillar("壬申", "甲子", b).find("空亡"), std::string::npos);
+  EXPECT_NE(ShenshaDayPillar(b, "庚辰", "庚辰").find("魁罡贵人"), std::string::npos);
+  EXPECT_NE(ShenshaDayPillar(b, "壬戌", "甲子").find("空亡"), std::string::npos);
+  EXPECT_EQ(ShenshaDayPillar(b, "壬申", "甲子").find("空亡"), std::string::npos);
 }
 
 TEST(ShenshaRuleFiles, DayStemTablesOfXuetangCiguanAndHongyan) {
-  ShenshaBuffer b;
+  RefDb b;
   // 学堂 at the day stem's 长生 branch, 词馆 by the ten-stem table, 红艳 by
   // the day stem; each stem sees exactly its own branch.
   struct Case {
@@ -187,40 +194,39 @@ TEST(ShenshaRuleFiles, DayStemTablesOfXuetangCiguanAndHongyan) {
       for (int br = 0; br < 12; ++br) {
         const std::string stem = Utf8CharAt(stems, s), branch = Utf8CharAt(branches, br);
         const bool expected = branch == Utf8CharAt(c.branches, s);
-        const std::string names = " " + ShenshaDayStem(stem, branch, b) + " ";
+        const std::string names = " " + ShenshaDayStem(b, stem, branch) + " ";
         EXPECT_EQ(names.find(" " + std::string(c.name) + " ") != std::string::npos, expected)
             << c.name << " " << stem << " " << branch << ": " << names;
       }
   // The year stem no longer gives them.
   for (int s = 0; s < 10; ++s)
     for (int br = 0; br < 12; ++br) {
-      const std::string names = ShenshaYearStem(Utf8CharAt(stems, s), Utf8CharAt(branches, br), b);
+      const std::string names = ShenshaYearStem(b, Utf8CharAt(stems, s), Utf8CharAt(branches, br));
       EXPECT_EQ(names.find("学堂"), std::string::npos) << names;
       EXPECT_EQ(names.find("词馆"), std::string::npos) << names;
     }
 }
 
 TEST(ShenshaRuleFiles, GongluPairsOfDayAndHour) {
-  ShenshaBuffer b;
+  RefDb b;
   // The six day and hour pairs that flank the day stem's 禄; the last one
   // only arises from a birth after 23:00 (1990-02-26 23:30, 壬戌 day).
   for (auto [day, hour] : {std::pair{"癸亥", "癸丑"}, {"癸丑", "癸亥"}, {"丁巳", "丁未"}, {"己未", "己巳"},
                            {"戊辰", "戊午"}, {"壬戌", "壬子"}})
-    EXPECT_EQ(ShenshaDayPillarExtra(day, hour, b), "拱禄") << day << hour;
-  EXPECT_EQ(ShenshaDayPillarExtra("壬戌", "庚子", b), "");
-  EXPECT_EQ(ShenshaDayPillarExtra("壬子", "壬戌", b), "");
+    EXPECT_EQ(ShenshaDayPillarExtra(b, day, hour), "拱禄") << day << hour;
+  EXPECT_EQ(ShenshaDayPillarExtra(b, "壬戌", "庚子"), "");
+  EXPECT_EQ(ShenshaDayPillarExtra(b, "壬子", "壬戌"), "");
 }
 
 TEST(ShenshaRuleFiles, ReadmeDescribesEveryRuleLine) {
   // Each line of each file has its entry "第N行 NAME" under the file's heading.
   const std::string readme = test::ReadFile(std::string(HEHUN_SOURCE_DIR) + "/data/shensha/README");
-  ShenshaBuffer b;
   for (const char* f : {"niangan.txt", "nianzhi.txt", "yuezhi.txt", "rigan.txt", "rizhi.txt", "rizhu.txt", "rizhus.txt"}) {
     const size_t start = readme.find(std::string("\n") + f + "（");
     ASSERT_NE(start, std::string::npos) << f;
     const size_t end = readme.find("\n\n", start + 1);
     const std::string section = readme.substr(start, end - start);
-    LoadShenshaRules(f, b);
+    const auto b = ReadShenshaRuleFile(f);
     for (size_t i = 0; i < b.size(); ++i) {
       const std::string name = ParseShenshaRuleLine(b[i]).name;
       const std::string entry = "第" + std::to_string(i + 1) + "行 " + name;
@@ -232,9 +238,8 @@ TEST(ShenshaRuleFiles, ReadmeDescribesEveryRuleLine) {
 
 TEST(ShenshaRuleFiles, EveryComparedNameHasARuleButTheInexpressibleOnes) {
   std::string all;
-  ShenshaBuffer b;
   for (const char* f : {"niangan.txt", "nianzhi.txt", "yuezhi.txt", "rigan.txt", "rizhi.txt", "rizhu.txt", "rizhus.txt"}) {
-    LoadShenshaRules(f, b);
+    const auto b = ReadShenshaRuleFile(f);
     ASSERT_FALSE(b.empty()) << f;
     for (const auto& line : b) {
       const auto rule = ParseShenshaRuleLine(line);

@@ -6,7 +6,9 @@
 #include <map>
 #include <sstream>
 
+#include "calendar/places.h"
 #include "refdb/chinese_script.h"
+#include "refdb/messages.h"
 #include "refdb/text.h"
 #include "test_support.h"
 
@@ -141,6 +143,43 @@ TEST(TraditionalCommandLine, ReportsAndPagesConvertedNamesKept) {
     for (const auto& name : run.typed) EXPECT_NE(out.find(name), std::string::npos) << name;
     ExpectFullyConverted(out, run.typed);
   }
+}
+
+TEST(TraditionalInput, PlacesTypedInTraditionalResolve) {
+  const struct {
+    const char* typed;
+    const char* place;
+  } cases[] = {
+      {"成都", "四川省成都市"},  {"廣州", "广东省广州市"},  {"臺北", "台湾省台北市"},
+      {"台北", "台湾省台北市"},  {"重慶市", "重庆市"},       {" 深圳 ", "广东省深圳市"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ResolvePlace(c.typed).full_name, c.place) << c.typed;
+  // Completion as one types a Traditional beginning.
+  const auto found = SearchPlaces("廣");
+  ASSERT_FALSE(found.empty());
+  EXPECT_EQ(found.front()->name.substr(0, 3), "广");
+  // A place unknown in either script is still refused with its typed name.
+  try {
+    ResolvePlace("無此地方");
+    FAIL() << "accepted";
+  } catch (const UserError& error) {
+    EXPECT_NE(std::string(error.what()).find("無此地方"), std::string::npos);
+  }
+  EXPECT_EQ(SimplifiedText("張三 1990"), "张三 1990");
+  EXPECT_EQ(SimplifiedText("abc"), "abc");
+}
+
+TEST(TraditionalInput, TraditionalNameAndPlaceAccepted) {
+  int status = -1;
+  const std::string out = test::RunProgram(
+      "hehun-cli marriage --man 張三豐,1985-02-04,23:30 --woman 劉麗華,1987-07-07,10:10 --man-place 廣州 "
+      "--woman-place 臺北 --today 2026-12-10",
+      "", &status);
+  ASSERT_EQ(status, 0) << out;
+  EXPECT_NE(out.find("張三豐"), std::string::npos);
+  EXPECT_NE(out.find("劉麗華"), std::string::npos);
+  EXPECT_NE(out.find("广州"), std::string::npos);
+  EXPECT_NE(out.find("台北"), std::string::npos);
 }
 
 TEST(TraditionalCommandLine, MisusedOptions) {

@@ -59,15 +59,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string stem = GanZhiName(a % 10, false), branch = GanZhiName(a / 10 % 12, true);
   const std::string stem2 = GanZhiName(b % 10, false), branch2 = GanZhiName(b / 10 % 12, true);
   const std::string pillar = stem + branch, pillar2 = stem2 + branch2;
-  ShenshaBuffer buffer;
+  RefDb db;  // a session of its own: every input is a new rule file
   const std::string results[] = {
-      ShenshaYearStem(stem, branch2, buffer),
-      ShenshaYearBranch(branch, branch2, a / 10 % 12, b & 1, buffer),
-      ShenshaMonthBranch(branch, stem2, branch2, buffer),
-      ShenshaDayStem(stem, branch2, buffer),
-      ShenshaDayBranch(branch, branch2, a / 10 % 12, buffer),
-      ShenshaDayPillar(pillar, pillar2, buffer),
-      ShenshaDayPillarExtra(pillar, pillar2, buffer),
+      ShenshaYearStem(db, stem, branch2),
+      ShenshaYearBranch(db, branch, branch2, a / 10 % 12, b & 1),
+      ShenshaMonthBranch(db, branch, stem2, branch2),
+      ShenshaDayStem(db, stem, branch2),
+      ShenshaDayBranch(db, branch, branch2, a / 10 % 12),
+      ShenshaDayPillar(db, pillar, pillar2),
+      ShenshaDayPillarExtra(db, pillar, pillar2),
   };
   for (const auto& r : results) fuzz::Expect(Trimmed(r), "results never begin or end with a blank", input);
   return 0;

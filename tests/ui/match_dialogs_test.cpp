@@ -1,10 +1,9 @@
 // The function page's matching dialogs (生肖配对, 星座配对, 血型配对) opened from
 // the main window: defaults from the page 合婚, a result that follows the
-// lists, a fresh dialog at each opening; and the tiles still without a
-// feature, which look inactive.
+// lists, a fresh dialog at each opening; and every tile of the page looks
+// active.
 #include <QApplication>
 #include <QComboBox>
-#include <QEnterEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
@@ -88,7 +87,7 @@ class MatchDialogsTest : public QObject {
   void withoutDefaultsNothingIsChosen();
   void resultFollowsTheListsAndIgnoresTheirOrder();
   void freshDialogEachTime();
-  void tilesWithoutAFeatureLookInactive();
+  void everyTileLooksActive();
 };
 
 void MatchDialogsTest::defaultsFromTheMarriagePage_data() {
@@ -186,30 +185,16 @@ void MatchDialogsTest::freshDialogEachTime() {
   }
 }
 
-void MatchDialogsTest::tilesWithoutAFeatureLookInactive() {
+void MatchDialogsTest::everyTileLooksActive() {
   QuietServices services;
   MainWindow w(&services, kToday);
   w.show();
   Find<QToolButton>(w, "RzToolButton8")->click();
-  const QList<QWidget*> before = QApplication::topLevelWidgets();
-  for (const char* name : {"RzToolButton19", "RzToolButton23", "RzToolButton15", "RzToolButton31"}) {
-    auto* tile = Find<hehun::ui::PictureButton>(w, name);
-    QVERIFY(tile->IsUnavailable());
-    QCOMPARE(tile->toolTip(), QStringLiteral("暂未开放"));
-    QCOMPARE(tile->cursor().shape(), Qt::ArrowCursor);
-    // No highlight: hovering paints nothing over the page's picture.
-    const QImage plain = tile->grab().toImage();
-    QTest::mouseMove(tile, tile->rect().center());
-    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-    QApplication::sendEvent(tile, &enter);
-    QCOMPARE(tile->grab().toImage(), plain);
-    tile->click();
-  }
-  QCOMPARE(QApplication::topLevelWidgets().size(), before.size());
-  QVERIFY(services.messages.isEmpty());
-  for (const char* name : {"RzToolButton20", "RzToolButton21", "RzToolButton22", "RzToolButton32"}) {
+  for (const char* name : {"RzToolButton19", "RzToolButton23", "RzToolButton15", "RzToolButton31", "RzToolButton20",
+                           "RzToolButton21", "RzToolButton22", "RzToolButton32"}) {
     auto* tile = Find<hehun::ui::PictureButton>(w, name);
     QVERIFY(!tile->IsUnavailable());
+    QVERIFY(!tile->toolTip().isEmpty() && tile->toolTip() != QStringLiteral("暂未开放"));
     QCOMPARE(tile->cursor().shape(), Qt::PointingHandCursor);
   }
 }
