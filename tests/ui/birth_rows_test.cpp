@@ -8,6 +8,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
+#include <QAbstractItemView>
 
 #include "app/appearance.h"
 #include "app/main_window.h"
@@ -136,6 +138,27 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(hehun::ui::AppTitle());
   hehun::ui::ApplyAppearance(app);
+  // Optional pictures for a look by eye (not part of the checks): a lunar
+  // 2023 month list open, an omen window and the conception table.
+  if (const QString dir = qEnvironmentVariable("HEHUN_SCREENSHOT_DIR"); !dir.isEmpty()) {
+    FakeServices fake;
+    MainWindow w(&fake, kToday);
+    w.show();
+    Find<QComboBox>(w, "ComDate")->setCurrentIndex(1);
+    Find<QComboBox>(w, "SYear")->setCurrentText(QStringLiteral("2023"));
+    auto* month = Find<QComboBox>(w, "SMonth");
+    month->setCurrentIndex(2);
+    month->showPopup();
+    QTest::qWait(100);
+    month->view()->window()->grab().save(dir + QStringLiteral("/month_list_2023_lunar.png"));
+    month->hidePopup();
+    w.grab().save(dir + QStringLiteral("/marriage_row_leap_month.png"));
+    Click(w, "RzToolButton8");
+    w.findChild<QToolButton*>(QStringLiteral("RzToolButton25"))->click();
+    QTest::qWait(100);
+    if (auto* omen = w.findChild<QWidget*>(QStringLiteral("TFormOnther")))
+      omen->grab().save(dir + QStringLiteral("/omen_window.png"));
+  }
   BirthRowsTest test;
   return QTest::qExec(&test, argc, argv);
 }
