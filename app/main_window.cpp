@@ -36,6 +36,10 @@
 #include "app/marriage_page.h"
 #include "app/personal_page.h"
 #include "app/picture_button.h"
+#include "app/records/person_panel.h"
+#include "app/records/records_store.h"
+#include "app/records/records_title_button.h"
+#include "app/records/records_window.h"
 #include "app/report_printing.h"
 #include "app/ui_script.h"
 #include "app/ui_script_choice.h"
@@ -90,6 +94,8 @@ MainWindow::MainWindow(UiServices* services, QDate today, QWidget* parent) : QWi
     background_ = MainBackground();
     update();
   });
+  records_ = new RecordsStore(this);
+  SetRecordsStore(this, records_);
 
   BuildTitleBar();
   BuildTopButtons();
@@ -135,6 +141,7 @@ void MainWindow::BuildTitleBar() {
                                      highlight, this);
     connect(button, &QToolButton::clicked, this, handlers[i]);
   }
+  connect(new RecordsTitleButton(this), &QToolButton::clicked, this, &MainWindow::OpenRecordsWindow);
 }
 
 void MainWindow::BuildTopButtons() {
@@ -329,6 +336,25 @@ void MainWindow::RzToolButton8Click() { ShowPage(tabSheet9_); }
 void MainWindow::RzToolButton10Click() { ShowPage(tabSheet8_); }
 
 void MainWindow::RzToolButton9Click() { functionPage_->RzToolButton40Click(); }
+
+void MainWindow::OpenRecordsWindow() {
+  if (recordsWindow_ == nullptr) {
+    // A couple opened from the window fills the page 合婚 and runs its report.
+    const auto openCouple = [this](const records::Person& man, const records::Person& woman) {
+      FillPanel(PanelOfRow(marriagePage_->ManRow(), QStringLiteral("男")), man);
+      FillPanel(PanelOfRow(marriagePage_->WomanRow(), QStringLiteral("女")), woman);
+      ShowPage(tabSheet1_);
+      activateWindow();
+      return marriagePage_->RzBitBtn2Click();
+    };
+    recordsWindow_ = new RecordsWindow(*records_, openCouple, [this] { return TodayYmd(); }, this);
+  } else {
+    recordsWindow_->Reload();
+  }
+  recordsWindow_->show();
+  recordsWindow_->raise();
+  recordsWindow_->activateWindow();
+}
 
 void MainWindow::RzToolButton11Click() { setWindowState(windowState() | Qt::WindowMinimized); }
 

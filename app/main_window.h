@@ -34,6 +34,8 @@ class PersonalPage;
 class AlmanacPage;
 class WeddingPage;
 class FunctionPage;
+class RecordsStore;
+class RecordsWindow;
 
 class MainWindow : public QWidget {
   Q_OBJECT
@@ -64,6 +66,10 @@ class MainWindow : public QWidget {
   void RzToolButton9Click();
   void RzToolButton11Click();
   void RzToolButton12Click();
+  // The title-bar button 档案: opens (or brings up) the records window.
+  void OpenRecordsWindow();
+  // The archive the window and the 档案 buttons use (tests give it a file).
+  RecordsStore& Records() const { return *records_; }
   // Saving and printing the result text of a page.
   void SaveResult(QPlainTextEdit* memo, const QString& suggestedName);
   void PrintResult(QPlainTextEdit* memo, const QString& title);
@@ -114,6 +120,8 @@ class MainWindow : public QWidget {
   QWidget* tabSheet4_ = nullptr;   // 结婚吉日
   QFileDialog* saveDialog_ = nullptr;
 
+  RecordsStore* records_ = nullptr;
+  QPointer<RecordsWindow> recordsWindow_;
   MarriagePage* marriagePage_ = nullptr;
   PersonalPage* personalPage_ = nullptr;
   FunctionPage* functionPage_ = nullptr;

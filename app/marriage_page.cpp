@@ -12,6 +12,7 @@
 #include "app/birthplace_field.h"
 #include "app/ui_script.h"
 #include "app/chart/chart_panel.h"
+#include "app/records/person_panel.h"
 #include "app/ui_services.h"
 #include "refdb/refdb.h"
 
@@ -66,7 +67,6 @@ MarriagePage::MarriagePage(QWidget* page, QWidget* window, UiServices& services,
     // The name box is wide enough for a full ten-character name; the other
     // boxes are as narrow as their longest item allows.
     MakeCaptionPanel(page, r.caption, r.title, QRect(10, y, 76, 24));
-    MakeLabel(page, QStringLiteral("姓名"), QRect(89, y, 25, 24));
     row.name = MakeNameBox(page, r.name, QRect(115, y, 128, 24));
     row.calendar = MakeCombo(page, r.calendar, QRect(246, y, 82, 24), CalendarItems(), false, 0);
     row.year = MakeCombo(page, r.year, QRect(331, y, 54, 24), YearItems(), true, 90);
@@ -87,6 +87,8 @@ MarriagePage::MarriagePage(QWidget* page, QWidget* window, UiServices& services,
                                    QRect(10, 75, 380, 24));
   woman_.place = new BirthPlaceField(page, QStringLiteral("女方出生地"), 66, "EditPlaceWoman", "CheckSolarWoman",
                                      QRect(404, 75, 380, 24));
+  AddRecordsButton(PanelOfRow(man_, QStringLiteral("男")), "ManRecords", QRect(89, rows[0].y, 25, 24));
+  AddRecordsButton(PanelOfRow(woman_, QStringLiteral("女")), "WomanRecords", QRect(89, rows[1].y, 25, 24));
 
   auto* run = MakePageButton(page, "RzBitBtn2", QStringLiteral("测算"), QRect(716, 10, 68, 32));
   auto* save = MakePageButton(page, "RzBitBtn24", QStringLiteral("保存"), QRect(716, 46, 33, 23));
@@ -111,8 +113,8 @@ void MarriagePage::RestoreLastReport() {
   if (memoSuccess_->toPlainText() != lastReport_) memoSuccess_->setPlainText(lastReport_);
 }
 
-void MarriagePage::RzBitBtn2Click() {
-  if (!CheckPlaces({man_.place, woman_.place}, services_, window_)) return;
+bool MarriagePage::RzBitBtn2Click() {
+  if (!CheckPlaces({man_.place, woman_.place}, services_, window_)) return false;
   ReportMessages messages(services_, window_, [this] { ShowReportArea(); });
   hehun::ReportResult result;
   try {
@@ -123,10 +125,10 @@ void MarriagePage::RzBitBtn2Click() {
     ShowReportArea();
     services_.ShowError(window_, FromUtf8(error.what()));
     RestoreLastReport();
-    return;
+    return false;
   } catch (const hehun::SilentAbort&) {
     RestoreLastReport();
-    return;
+    return false;
   }
   ShowReportArea();
   couple_->SetResult(result);
@@ -143,7 +145,7 @@ void MarriagePage::RzBitBtn2Click() {
       top.movePosition(QTextCursor::Start);
       memoSuccess_->setTextCursor(top);
       memoSuccess_->verticalScrollBar()->setValue(0);
-      break;
+      return true;
     }
     case hehun::ReportEnd::kManRowRefused:
       if (result.nameMissing) man_.name->setFocus();
@@ -152,6 +154,7 @@ void MarriagePage::RzBitBtn2Click() {
       if (result.nameMissing) woman_.name->setFocus();
       break;
   }
+  return false;
 }
 
 }  // namespace hehun::ui

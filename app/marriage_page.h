@@ -30,11 +30,14 @@ class MarriagePage : public QObject {
   MarriagePage(QWidget* page, QWidget* window, UiServices& services, ResultFn save, ResultFn print,
                std::function<hehun::Ymd()> today);
 
-  // "测算": the marriage report of the two rows.
-  void RzBitBtn2Click();
+  // "测算": the marriage report of the two rows; true when it was complete.
+  bool RzBitBtn2Click();
 
   // What the matching dialogs take from the two rows.
   CoupleEntries Couple() const { return CoupleOf(man_, woman_); }
+  // The man's and the woman's rows (the archive fills them).
+  const BirthRowControls& ManRow() const { return man_; }
+  const BirthRowControls& WomanRow() const { return woman_; }
 
  private:
   void ShowReportArea();

@@ -12,6 +12,7 @@
 #include "app/input_panels.h"
 #include "app/lunar_month_items.h"
 #include "app/ui_script.h"
+#include "app/records/person_panel.h"
 #include "app/ui_services.h"
 #include "refdb/refdb.h"
 #include "reports/personal_report.h"
@@ -23,7 +24,6 @@ PersonalPage::PersonalPage(QWidget* page, QWidget* window, UiServices& services,
     : QObject(page), window_(window), services_(services), today_(std::move(today)) {
   MakeStrip(page, QRect(4, 4, 782, 70));
   const int y = 12;
-  MakeLabel(page, QStringLiteral("姓名"), QRect(14, y, 26, 24));
   xing2_ = MakeNameBox(page, "Xing2", QRect(40, y, 128, 24));
   nameB2_ = MakeNameBox(page, "NameB2", QRect(168, y, 2, 24));
   nameB2_->setVisible(false);
@@ -41,6 +41,8 @@ PersonalPage::PersonalPage(QWidget* page, QWidget* window, UiServices& services,
   MakeLabel(page, QStringLiteral("分"), QRect(575, y, 13, 24));
   place_ = new BirthPlaceField(page, QStringLiteral("出生地"), 38, "EditPlace", "CheckSolar", QRect(14, 44, 404, 24));
   FollowLeapMonths(calendar2_, year2_, month2_);
+  AddRecordsButton({xing2_, sex2_, {}, calendar2_, year2_, month2_, day2_, hour2_, minute2_, nullptr, place_->Edit()},
+                   "PersonalRecords", QRect(13, y, 25, 24));
 
   rzButton2_ = MakePageButton(page, "RzButton2", QStringLiteral("八字分析"), QRect(592, 10, 82, 28));
   auto* print = MakePageButton(page, "RzBitBtn7", QStringLiteral("打印"), QRect(680, 10, 50, 28));

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 #include "app/appearance.h"
 #include "app/report_printing.h"
@@ -29,6 +30,14 @@ void DesktopServices::Notice(QWidget* parent, const QString& text) {
 
 void DesktopServices::ShowError(QWidget* parent, const QString& text) {
   QMessageBox::critical(parent, Shown(AppTitle()), text);
+}
+
+bool UiServices::Ask(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Question, AppTitle(), text, QMessageBox::Yes | QMessageBox::No, parent);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("是"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("否"));
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
 }
 
 QString DesktopServices::ChooseSaveFile(QFileDialog* dialog) {

@@ -25,8 +25,11 @@ class UiServices {
   virtual void Notice(QWidget* parent, const QString& text) = 0;
   // The error box with the application's title; the action has stopped.
   virtual void ShowError(QWidget* parent, const QString& text) = 0;
-  // Runs the save dialog; returns the chosen file, or empty text when the
-  // user cancelled.
+  // A question with the buttons 是 and 否, caption the application's title;
+  // true when the user chose 是 (the desktop's box unless overridden).
+  virtual bool Ask(QWidget* parent, const QString& text);
+  // Runs the save dialog (or another file dialog); returns the chosen file,
+  // or empty text when the user cancelled.
   virtual QString ChooseSaveFile(QFileDialog* dialog) = 0;
   // Runs the platform's print dialog for `printer`; true when the user
   // chose to print.
