@@ -86,6 +86,7 @@ class ScriptedServices : public UiServices {
   void ShowInfo(QWidget* parent, const QString& text) override { inner_.ShowInfo(parent, Shown(text)); }
   void Notice(QWidget* parent, const QString& text) override { inner_.Notice(parent, Shown(text)); }
   void ShowError(QWidget* parent, const QString& text) override { inner_.ShowError(parent, Shown(text)); }
+  bool Ask(QWidget* parent, const QString& text) override { return inner_.Ask(parent, Shown(text)); }
   QString ChooseSaveFile(QFileDialog* dialog) override;
   bool ChoosePrinter(QWidget* parent, QPrinter& printer) override { return inner_.ChoosePrinter(parent, printer); }
   void OpenUrl(const QUrl& url) override { inner_.OpenUrl(url); }
