@@ -30,6 +30,11 @@ AlmanacOutcome ViewAlmanacDay(const AlmanacChoice& choice, Messages& messages, R
     messages.ShowInfo("请选择有效的日期!");
     return AlmanacOutcome::kRefused;
   }
+  const int year = DecodeDate(date).year;
+  if (year < kFirstAlmanacYear || year > kLastAlmanacYear) {
+    messages.ShowInfo("黄历数据收录1901年至2100年");
+    return AlmanacOutcome::kRefused;
+  }
 
   const Row row = db.First(Unguarded{}, RefFile::kBookFile,
                            "SELECT * FROM huangdao WHERE gn = ? ORDER BY rowid LIMIT 1", {FormatDate(date)});

@@ -13,6 +13,10 @@
 
 namespace hehun {
 
+// The years the almanac table holds.
+inline constexpr int kFirstAlmanacYear = 1901;
+inline constexpr int kLastAlmanacYear = 2100;
+
 // The three date choices as typed or chosen.
 struct AlmanacChoice {
   std::string year, month, day;
@@ -25,7 +29,7 @@ enum class AlmanacOutcome {
 };
 
 // Checks the choice (empty year, month or day; a text that is not a valid
-// date), looks the day up and, when found, sets `headline` to the date text
+// date, a year outside kFirstAlmanacYear to kLastAlmanacYear), looks the day up and, when found, sets `headline` to the date text
 // as typed, two blanks and the day's summary, and appends the ten labelled
 // lines with an empty line between each pair to `out`. Errors of the
 // reference database throw DatabaseError.

@@ -39,8 +39,9 @@ AlmanacPage::AlmanacPage(QWidget* page, UiServices& services, PrintFn print)
   strip->setGeometry(4, 4, 782, 40);
   const int y = 12;
   MakeLabel(page, QStringLiteral("选择黄历："), QRect(14, y, 66, 24));
-  // The years around those the almanac table holds (1901 to 2100).
-  slYear_ = MakeCombo(page, "SlYear", QRect(80, y, 62, 24), NumberItems(1900, 2100), true, -1);
+  // Exactly the years the almanac table holds.
+  slYear_ = MakeCombo(page, "SlYear", QRect(80, y, 62, 24),
+                      NumberItems(hehun::kFirstAlmanacYear, hehun::kLastAlmanacYear), true, -1);
   MakeLabel(page, QStringLiteral("年"), QRect(145, y, 14, 24));
   slMonth_ = MakeCombo(page, "SlMonth", QRect(162, y, 46, 24), NumberItems(1, 12, 2), true, -1);
   MakeLabel(page, QStringLiteral("月"), QRect(211, y, 14, 24));

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QShowEvent>
@@ -12,6 +13,7 @@
 #include <QSpinBox>
 #include <algorithm>
 
+#include "app/window_closing.h"
 #include "calendar/date.h"
 #include "calendar/date_cn.h"
 
@@ -19,10 +21,13 @@ namespace hehun::ui {
 
 namespace {
 
-// The window's outer size is 339 x 319 with a 4-pixel border and a 26-pixel
-// caption; the controls are placed in the client area that remains.
+// The window's outer size is 339 x 389 with a 4-pixel border and a 26-pixel
+// caption; the controls are placed in the client area that remains. The
+// grid has room for six weeks (a 31-day month that starts on a Friday or a
+// Saturday); the zodiac and star-sign labels, the separator, the second
+// weekday row and the 关闭 button lie below it.
 constexpr int kOuterWidth = 339;
-constexpr int kOuterHeight = 319;
+constexpr int kOuterHeight = 389;
 constexpr int kBorder = 4;
 constexpr int kCaption = 26;
 constexpr int kClientWidth = kOuterWidth - 2 * kBorder;
@@ -32,6 +37,10 @@ constexpr int kClientHeight = kOuterHeight - kCaption - 2 * kBorder;
 // to the right, a new row of seven 32 pixels lower.
 constexpr int kCellStepX = 42;
 constexpr int kCellStepY = 32;
+// The lowest edge of the sixth week's lunar line, and the separator under
+// the labels below the grid.
+constexpr int kGridBottom = 73 + 5 * kCellStepY + 12;
+constexpr int kSeparatorTop = kGridBottom + 42;
 
 const QColor kLunarGreen(0x00, 0x40, 0x00);
 const QColor kMonthStartRed(0xFF, 0x00, 0x00);
@@ -135,7 +144,7 @@ QFrame* MakeLine(QWidget* parent, const char* name, int top) {
 
 CalendarViewer::CalendarViewer(QWidget* parent, QDate today) : QDialog(parent), fixedToday_(today) {
   setObjectName(QStringLiteral("FRM_Date"));
-  setWindowTitle(QStringLiteral("岚景日历"));
+  setWindowTitle(QStringLiteral("万年历"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(kClientWidth, kClientHeight);
   setFont(SongFont(12));
@@ -161,7 +170,7 @@ void CalendarViewer::BuildControls() {
   label16_ = MakeFixedLabel(this, "Label16", QRect(16, 146, 313, 134), ArialFont(120, true), QColor(0xEB, 0xEB, 0xEB));
 
   MakeLine(this, "Bevel2", 46);
-  MakeLine(this, "Bevel1", 240);
+  MakeLine(this, "Bevel1", kSeparatorTop);
 
   shape2_ = new QFrame(this);
   shape2_->setObjectName(QStringLiteral("Shape2"));
@@ -178,7 +187,8 @@ void CalendarViewer::BuildControls() {
   label17_->setToolTip(QStringLiteral("单击改变月份"));
   label17_->installEventFilter(this);
   MakeLabel(this, "Label18", QStringLiteral("月"), 45, 17, SongFont(14, true));
-  upDown2_ = MakeUpDown(this, "UpDown2", 61, 10, 1, 12);
+  // One step past 12 or before 1 rolls over into the next or the previous year.
+  upDown2_ = MakeUpDown(this, "UpDown2", 61, 10, 0, 13);
 
   label1_ = MakeLabel(this, "Label1", QString(), 120, 0, ArialFont(29, true), Qt::blue);
   label1_->setCursor(Qt::PointingHandCursor);
@@ -205,12 +215,29 @@ void CalendarViewer::BuildControls() {
     const QString name = QString::fromUtf8(kWeekdays[i]);
     MakeLabel(this, QStringLiteral("Label%1").arg(2 + i).toLatin1().constData(), name, 19 + 40 * i, 40, SongFont(12),
               color);
-    MakeLabel(this, QStringLiteral("Label%1").arg(9 + i).toLatin1().constData(), name, 19 + 40 * i, 253,
-              SongFont(12), color);
+    MakeLabel(this, QStringLiteral("Label%1").arg(9 + i).toLatin1().constData(), name, 19 + 40 * i,
+              kSeparatorTop + 13, SongFont(12), color);
   }
 
-  label21_ = MakeFixedLabel(this, "Label21", QRect(230, 212, 78, 35), LiFont(35, true), QColor(0xDD, 0xDD, 0xFF));
-  label22_ = MakeFixedLabel(this, "Label22", QRect(152, 223, 69, 23), HeiFont(19, true), QColor(0xFF, 0x80, 0xFF));
+  label21_ = MakeFixedLabel(this, "Label21", QRect(230, kGridBottom + 2, 78, 35), LiFont(35, true),
+                            QColor(0xDD, 0xDD, 0xFF));
+  label22_ = MakeFixedLabel(this, "Label22", QRect(152, kGridBottom + 13, 69, 23), HeiFont(19, true),
+                            QColor(0xFF, 0x80, 0xFF));
+
+  // Today's day stands apart from the chosen one: a red frame, drawn over
+  // the green highlight of the chosen day.
+  todayMark_ = new QFrame(this);
+  todayMark_->setObjectName(QStringLiteral("TodayMark"));
+  todayMark_->setFrameShape(QFrame::Box);
+  todayMark_->setLineWidth(1);
+  QPalette markPalette = todayMark_->palette();
+  markPalette.setColor(QPalette::WindowText, QColor(0xE0, 0x20, 0x20));
+  todayMark_->setPalette(markPalette);
+  todayMark_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  todayMark_->hide();
+
+  closeButton_ = AddCloseButton(this);
+  closeButton_->setGeometry(kClientWidth - 70, kClientHeight - 30, 62, 24);
 
   // Hidden templates of the day grid's two labels.
   dayTemplate_ = MakeFixedLabel(this, "day1", QRect(14, 56, 36, 16), ArialFont(14, true), Qt::black);
@@ -283,6 +310,8 @@ void CalendarViewer::ShowMonth(QDate x) {
     cell.number->setFont(f);
   }
 
+  todayMark_->hide();
+  const QDate today = Today();
   const int first = QDate(y, m, 1).dayOfWeek() % 7 + 1;  // 1 = Sunday … 7 = Saturday
   const int days = x.daysInMonth();
   for (int k = 1; k <= days; ++k) {
@@ -320,6 +349,11 @@ void CalendarViewer::ShowMonth(QDate x) {
       shape2_->move(cell.number->x() - 1, cell.number->y() + 1);
       label22_->setText(QString::fromStdString(CnStarSignOfDay(d, xValue)));
     }
+    if (today == QDate(y, m, k)) {
+      todayMark_->setGeometry(cell.number->x() - 3, cell.number->y() - 1, 42, 32);
+      todayMark_->show();
+      todayMark_->raise();
+    }
     cell.number->show();
     cell.lunar->show();
   }
@@ -341,7 +375,9 @@ void CalendarViewer::FormShow() {
 void CalendarViewer::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
-  if (QScreen* screen = this->screen()) {
+  if (parentWidget() != nullptr) {
+    CentreOnOwner(this, parentWidget());
+  } else if (QScreen* screen = this->screen()) {
     const QRect area = screen->availableGeometry();
     move(area.center() - QPoint(kOuterWidth / 2, kOuterHeight / 2));
   }
@@ -366,7 +402,28 @@ void CalendarViewer::UpDown1Click() {
 }
 
 void CalendarViewer::UpDown2Click() {
-  month_ = upDown2_->value();
+  int month = upDown2_->value();
+  int year = year_;
+  if (month == 13) {
+    month = 1;
+    ++year;
+  } else if (month == 0) {
+    month = 12;
+    --year;
+  }
+  // The first and last years of the calendar do not roll further.
+  if (year < kFirstCnYear || year > kLastCnYear) {
+    year = year_;
+    month = month_;
+  }
+  year_ = year;
+  month_ = month;
+  {
+    const QSignalBlocker blockYear(upDown1_);
+    const QSignalBlocker blockMonth(upDown2_);
+    upDown1_->setValue(year_);
+    upDown2_->setValue(month_);
+  }
   ShowMonth(CurrentDate());
 }
 

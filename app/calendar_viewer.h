@@ -1,8 +1,10 @@
-// 岚景日历: the one-month Chinese-calendar viewer opened by 万年历法 on the
+// 万年历: the one-month Chinese-calendar viewer opened by 万年历法 on the
 // function page. A grid of the month's days, each with its day number and,
 // under it, the lunar day, the lunar month's name on its first day, a
 // festival or a solar term; month and year spinners, a "今天" button, the
-// zodiac label of the lunar year and the star sign of the highlighted day.
+// zodiac label of the lunar year and the star sign of the highlighted day;
+// today has a frame of its own; the month arrows roll over into the next
+// or the previous year; 关闭 and Esc close it.
 // It hands no date back and changes nothing else; it closes when the user
 // switches to another window.
 #pragma once
@@ -12,6 +14,7 @@
 #include <array>
 
 class QFrame;
+class QPushButton;
 class QLabel;
 class QSpinBox;
 
@@ -75,6 +78,8 @@ class CalendarViewer : public QDialog {
   QLabel* label22_ = nullptr;        // star sign
   QLabel* staticText1_ = nullptr;    // 今天
   QFrame* shape2_ = nullptr;         // highlight
+  QFrame* todayMark_ = nullptr;      // frame around today's day
+  QPushButton* closeButton_ = nullptr;  // 关闭
   QSpinBox* upDown1_ = nullptr;      // year
   QSpinBox* upDown2_ = nullptr;      // month
   std::array<Cell, kCells> cells_{};

@@ -8,6 +8,7 @@
 #include "app/conception_table_window.h"
 #include "app/divination_dialogs.h"
 #include "app/ui_services.h"
+#include "app/window_closing.h"
 #include "divination/omens.h"
 
 namespace hehun::ui {
@@ -46,7 +47,9 @@ ConceptionTableWindow::ConceptionTableWindow(QWidget* parent) : QDialog(parent) 
   layout->addWidget(table, 1);
   layout->addWidget(notice);
   layout->addWidget(note);
-  setFixedSize(620, 680);
+  AddCloseButton(this, layout);
+  setFixedSize(620, 710);
+  CentreOnOwner(this, parent);
 }
 
 }  // namespace hehun::ui

@@ -64,4 +64,16 @@ QString NoMailMessage() { return QStringLiteral("本软件暂未提供客服电�
 
 QString NoWebSiteMessage() { return QStringLiteral("本软件暂未提供官方网站。"); }
 
+QString UnopenedChatMessage(const Contacts& contacts) {
+  return QStringLiteral("未能打开QQ。请在QQ中添加客服QQ号：\n%1").arg(contacts.qq);
+}
+
+QString UnopenedMailMessage(const Contacts& contacts) {
+  return QStringLiteral("未能打开邮件程序。请将邮件发送至：\n%1").arg(contacts.mail);
+}
+
+QString UnopenedWebSiteMessage(const Contacts& contacts) {
+  return QStringLiteral("未能打开浏览器。请在浏览器中访问：\n%1").arg(contacts.web.toString());
+}
+
 }  // namespace hehun::ui

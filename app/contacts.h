@@ -34,4 +34,10 @@ QString NoChatMessage(const Contacts& contacts);
 QString NoMailMessage();
 QString NoWebSiteMessage();
 
+// What the tiles say when the desktop could not open the contact: the
+// address on a line of its own, to be copied by hand.
+QString UnopenedChatMessage(const Contacts& contacts);
+QString UnopenedMailMessage(const Contacts& contacts);
+QString UnopenedWebSiteMessage(const Contacts& contacts);
+
 }  // namespace hehun::ui

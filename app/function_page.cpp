@@ -49,29 +49,31 @@ void FunctionPage::RzToolButton37Click() { OpenToolDialog(namingService_, window
 void FunctionPage::RzToolButton20Click() { OpenToolDialog(signMatch_, window_, MatchKind::kSign, couple_()); }
 void FunctionPage::RzToolButton21Click() { OpenToolDialog(zodiacMatch_, window_, MatchKind::kZodiac, couple_()); }
 void FunctionPage::RzToolButton22Click() { OpenToolDialog(bloodMatch_, window_, MatchKind::kBlood, couple_()); }
-// A contact that is not set shows a box instead of opening anything.
+// A contact that is not set shows a box instead of opening anything; one the
+// desktop cannot open (no browser, mail or chat program) shows its address.
 void FunctionPage::RzToolButton38Click() {
   const Contacts contacts = ReadContacts();
   if (contacts.qq.isEmpty())
     services_.ShowInfo(window_, NoChatMessage(contacts));
-  else
-    services_.OpenUrl(ChatUrlOf(contacts));
+  else if (!services_.TryOpenUrl(ChatUrlOf(contacts)))
+    services_.ShowAddress(window_, UnopenedChatMessage(contacts));
 }
 
 void FunctionPage::RzToolButton39Click() {
-  const QUrl url = MailUrlOf(ReadContacts());
+  const Contacts contacts = ReadContacts();
+  const QUrl url = MailUrlOf(contacts);
   if (url.isEmpty())
     services_.ShowInfo(window_, NoMailMessage());
-  else
-    services_.OpenUrl(url);
+  else if (!services_.TryOpenUrl(url))
+    services_.ShowAddress(window_, UnopenedMailMessage(contacts));
 }
 
 void FunctionPage::RzToolButton40Click() {
-  const QUrl url = ReadContacts().web;
-  if (url.isEmpty())
+  const Contacts contacts = ReadContacts();
+  if (contacts.web.isEmpty())
     services_.ShowInfo(window_, NoWebSiteMessage());
-  else
-    services_.OpenUrl(url);
+  else if (!services_.TryOpenUrl(contacts.web))
+    services_.ShowAddress(window_, UnopenedWebSiteMessage(contacts));
 }
 
 }  // namespace hehun::ui

@@ -108,6 +108,7 @@ hehun::BirthRowTexts RowTexts(const BirthRowControls& row) {
   texts.day = ToUtf8(row.day->currentText());
   texts.hour = ToUtf8(row.hour->currentText());
   texts.minute = ToUtf8(row.minute->currentText());
+  if (row.blood) texts.blood = ToUtf8(row.blood->currentText());
   if (row.place != nullptr) row.place->Fill(texts);
   return texts;
 }

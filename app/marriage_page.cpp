@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QTextCursor>
 
+#include "app/lunar_month_items.h"
 #include "app/birthplace_field.h"
 #include "app/ui_script.h"
 #include "app/chart/chart_panel.h"
@@ -79,6 +80,7 @@ MarriagePage::MarriagePage(QWidget* page, QWidget* window, UiServices& services,
     row.minute = MakeCombo(page, r.minute, QRect(581, y, 40, 24), NumberItems(0, 59), true, 0);
     MakeLabel(page, QStringLiteral("分 血型"), QRect(623, y, 42, 24));
     row.blood = MakeCombo(page, r.blood, QRect(665, y, 48, 24), BloodTypeItems(), false, -1);
+    FollowLeapMonths(row.calendar, row.year, row.month);
   }
   // Both birthplaces share the line below the rows, each under its half.
   man_.place = new BirthPlaceField(page, QStringLiteral("男方出生地"), 66, "EditPlaceMan", "CheckSolarMan",
@@ -107,6 +109,10 @@ void MarriagePage::ShowReportArea() {
   ShowResultText(memoSuccess_, FromUtf8(reportArea_.Text()), {man_.name->text(), woman_.name->text()});
 }
 
+void MarriagePage::RestoreLastReport() {
+  if (memoSuccess_->toPlainText() != lastReport_) memoSuccess_->setPlainText(lastReport_);
+}
+
 bool MarriagePage::RzBitBtn2Click() {
   if (!CheckPlaces({man_.place, woman_.place}, services_, window_)) return false;
   ReportMessages messages(services_, window_, [this] { ShowReportArea(); });
@@ -118,13 +124,20 @@ bool MarriagePage::RzBitBtn2Click() {
   } catch (const std::exception& error) {
     ShowReportArea();
     services_.ShowError(window_, FromUtf8(error.what()));
+    RestoreLastReport();
     return false;
   } catch (const hehun::SilentAbort&) {
-    ShowReportArea();
+    RestoreLastReport();
     return false;
   }
   ShowReportArea();
   couple_->SetResult(result);
+  // A report that stopped part way is not left to be saved or printed: the
+  // pane goes back to the last complete report (empty before the first).
+  if (result.end == hehun::ReportEnd::kComplete)
+    lastReport_ = memoSuccess_->toPlainText();
+  else
+    RestoreLastReport();
   switch (result.end) {
     case hehun::ReportEnd::kComplete: {
       resultTabs_->setCurrentWidget(couple_);

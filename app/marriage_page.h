@@ -41,6 +41,7 @@ class MarriagePage : public QObject {
 
  private:
   void ShowReportArea();
+  void RestoreLastReport();
 
   QWidget* window_;
   UiServices& services_;
@@ -50,6 +51,7 @@ class MarriagePage : public QObject {
   CoupleChartPanel* couple_ = nullptr;   // the 命盘 tab
   QTabWidget* resultTabs_ = nullptr;     // 命盘 and 报告全文
   hehun::ReportArea reportArea_;
+  QString lastReport_;  // the last complete report, shown again after a stop
   hehun::MarriageHiddenLists hiddenLists_;
 };
 

@@ -8,6 +8,7 @@
 #include "app/divination_dialogs.h"
 #include "app/omen_window.h"
 #include "app/ui_services.h"
+#include "app/window_closing.h"
 #include "divination/omens.h"
 
 namespace hehun::ui {
@@ -58,7 +59,9 @@ OmenWindow::OmenWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   layout->addWidget(heading);
   layout->addWidget(pages_, 1);
   layout->addWidget(note);
-  setFixedSize(540, 500);
+  AddCloseButton(this, layout);
+  CloseOnEscape(this);
+  setFixedSize(540, 530);
 }
 
 QPointer<OmenWindow>& CurrentOmenWindow() {
@@ -71,6 +74,7 @@ OmenWindow* ShowOmenPage(const QString& title, int pageIndex, QWidget* owner) {
   window->setWindowTitle(title);
   window->pages()->setCurrentIndex(pageIndex);
   CurrentOmenWindow() = window;
+  CentreOnOwner(window, owner);
   window->show();
   return window;
 }

@@ -10,6 +10,7 @@
 #include "app/birthplace_field.h"
 #include "app/chart/chart_panel.h"
 #include "app/input_panels.h"
+#include "app/lunar_month_items.h"
 #include "app/ui_script.h"
 #include "app/records/person_panel.h"
 #include "app/ui_services.h"
@@ -39,6 +40,7 @@ PersonalPage::PersonalPage(QWidget* page, QWidget* window, UiServices& services,
   minute2_ = MakeCombo(page, "CBFen2", QRect(534, y, 40, 24), NumberItems(0, 59), true, 0);
   MakeLabel(page, QStringLiteral("分"), QRect(575, y, 13, 24));
   place_ = new BirthPlaceField(page, QStringLiteral("出生地"), 38, "EditPlace", "CheckSolar", QRect(14, 44, 404, 24));
+  FollowLeapMonths(calendar2_, year2_, month2_);
   AddRecordsButton({xing2_, sex2_, {}, calendar2_, year2_, month2_, day2_, hour2_, minute2_, nullptr, place_->Edit()},
                    "PersonalRecords", QRect(13, y, 25, 24));
 
@@ -72,7 +74,9 @@ void PersonalPage::RzButton2Click() {
 
   if (!place_->CheckPlace(services_, window_)) return;
   WindowMessages messages(services_, window_);
-  hehun::LineList report;  // assembled off screen, shown only when complete
+  // Assembled off screen and shown only when complete: after a refusal or an
+  // error the pane keeps the last complete report.
+  hehun::LineList report;
   std::optional<hehun::ChartView> chart;
   try {
     hehun::RefDb db;

@@ -90,6 +90,8 @@ class ScriptedServices : public UiServices {
   QString ChooseSaveFile(QFileDialog* dialog) override;
   bool ChoosePrinter(QWidget* parent, QPrinter& printer) override { return inner_.ChoosePrinter(parent, printer); }
   void OpenUrl(const QUrl& url) override { inner_.OpenUrl(url); }
+  bool TryOpenUrl(const QUrl& url) override { return inner_.TryOpenUrl(url); }
+  void ShowAddress(QWidget* parent, const QString& text) override { inner_.ShowAddress(parent, Shown(text)); }
 
  private:
   UiServices& inner_;

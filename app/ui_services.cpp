@@ -54,6 +54,14 @@ bool DesktopServices::ChoosePrinter(QWidget* parent, QPrinter& printer) {
 
 void DesktopServices::OpenUrl(const QUrl& url) { QDesktopServices::openUrl(url); }
 
+bool DesktopServices::TryOpenUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
+void DesktopServices::ShowAddress(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Information, QStringLiteral("提示"), text, QMessageBox::Ok, parent);
+  box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  box.exec();
+}
+
 void WindowMessages::ShowInfo(std::string_view text) { services_.ShowInfo(parent_, FromUtf8(text)); }
 void WindowMessages::Notice(std::string_view text) { services_.Notice(parent_, FromUtf8(text)); }
 void WindowMessages::ShowError(std::string_view text) { services_.ShowError(parent_, FromUtf8(text)); }

@@ -36,6 +36,13 @@ class UiServices {
   virtual bool ChoosePrinter(QWidget* parent, QPrinter& printer) = 0;
   // Hands an address to the desktop (browser, mail program, chat program).
   virtual void OpenUrl(const QUrl& url) = 0;
+  // The same, and false when the desktop has no program that opens it.
+  virtual bool TryOpenUrl(const QUrl& url) {
+    OpenUrl(url);
+    return true;
+  }
+  // A box that shows `text` with an address the user can select and copy.
+  virtual void ShowAddress(QWidget* parent, const QString& text) { ShowInfo(parent, text); }
 };
 
 // The real dialogs of the desktop.
@@ -47,6 +54,8 @@ class DesktopServices : public UiServices {
   QString ChooseSaveFile(QFileDialog* dialog) override;
   bool ChoosePrinter(QWidget* parent, QPrinter& printer) override;
   void OpenUrl(const QUrl& url) override;
+  bool TryOpenUrl(const QUrl& url) override;
+  void ShowAddress(QWidget* parent, const QString& text) override;
 };
 
 // The core's message interface, shown through the window's services.

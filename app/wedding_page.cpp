@@ -12,6 +12,7 @@
 #include "app/appearance.h"
 #include "app/birthplace_field.h"
 #include "app/input_panels.h"
+#include "app/lunar_month_items.h"
 #include "app/ui_script.h"
 #include "app/ui_services.h"
 
@@ -52,6 +53,7 @@ WeddingPage::WeddingPage(QWidget* page, UiServices& services, ResultFn save, Res
     MakeLabel(page, QStringLiteral("时"), QRect(598, y, 14, 24));
     row.minute = MakeCombo(page, r.minute, QRect(613, y, 42, 24), NumberItems(0, 59), true, 0);
     MakeLabel(page, QStringLiteral("分"), QRect(657, y, 14, 24));
+    FollowLeapMonths(row.calendar, row.year, row.month);
   }
 
   const int y = 70;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <utility>
 
 #include "bazi/star_sign.h"
@@ -49,6 +50,31 @@ std::string XiaoWuHunVerse(int a, int b) {
   return {};
 }
 
+// The main stem (本气) hidden in a branch: the stem of the branch's element,
+// yin for 子午卯酉 and 丑未, yang for 寅申巳亥 and 辰戌.
+int MainHiddenStem(int b) {
+  const bool yin = b % 3 == 0 || b % 6 == 1;
+  return 2 * static_cast<int>(kBranchElements[b]) + (yin ? 1 : 0);
+}
+
+std::string StemWithElement(int stem) {
+  return std::string(kCalendarStems[stem]) + ElementName(static_cast<Element>(stem / 2));
+}
+
+// Two branches combine in secret (暗合) when their main hidden stems form one
+// of the five stem combinations (甲己, 乙庚, 丙辛, 丁壬, 戊癸). Named in the
+// order of the combination: 寅丑, 卯申, 巳酉, 午亥, 寅未, 辰子, 戌子.
+std::string HiddenHarmonyText(int a, int b) {
+  int sa = MainHiddenStem(a), sb = MainHiddenStem(b);
+  if (std::abs(sa - sb) != 5) return {};
+  if (sa > sb) {
+    std::swap(a, b);
+    std::swap(sa, sb);
+  }
+  return Branch(a) + Branch(b) + "暗合，" + Branch(a) + "中" + StemWithElement(sa) + "与" + Branch(b) + "中" +
+         StemWithElement(sb) + "相合";
+}
+
 }  // namespace
 
 ElementRelation ElementRelationOf(Element a, Element b) {
@@ -94,6 +120,8 @@ ZodiacMatch MatchZodiac(int a, int b) {
     else
       m.others.push_back(std::string(r.first) + "（" + r.second + "）");
   }
+  m.hiddenHarmony = HiddenHarmonyText(x, y);
+  if (!m.hiddenHarmony.empty() && m.relation != "无") m.others.push_back("暗合（" + m.hiddenHarmony + "）");
   m.elements = ElementRelationOf(kBranchElements[x], kBranchElements[y]);
   m.verse = XiaoWuHunVerse(x, y);
   return m;

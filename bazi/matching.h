@@ -38,6 +38,7 @@ struct ZodiacMatch {
   std::string grade;          // 上等, 中等 or 下等
   std::string detail;         // which combination, e.g. "子丑六合" or "丑戌相刑，属丑戌未恃势之刑"
   std::vector<std::string> others;  // further relations that hold, e.g. "相刑（寅巳相刑，属寅巳申无恩之刑）"
+  std::string hiddenHarmony;  // 暗合 of the main hidden stems, e.g. "寅丑暗合，寅中甲木与丑中己土相合", or empty
   ElementRelation elements;
   std::string verse;          // the line of the 小五婚 verse that names the pair, or empty
 };

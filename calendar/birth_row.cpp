@@ -19,7 +19,39 @@ int FieldNumber(std::string_view text, const std::string& field) {
   }
 }
 
+constexpr std::string_view kLeapPrefix = "闰";
+
 }  // namespace
+
+std::string OneLineName(std::string_view typed) {
+  std::string name;
+  for (const char c : typed)
+    if (c != '\n' && c != '\r' && c != '\t') name += c;
+  return Trim(name);
+}
+
+int LunarMonthOfText(std::string_view text, bool& leap) {
+  std::string t = Trim(text);
+  leap = t.rfind(kLeapPrefix, 0) == 0;
+  if (leap) t = Trim(t.substr(kLeapPrefix.size()));
+  if (t.empty()) return 0;
+  if (t.find_first_not_of("0123456789") == std::string::npos) {
+    if (t.size() > 2) return 0;
+    const int month = std::stoi(t);
+    return month >= 1 && month <= 12 ? month : 0;
+  }
+  const std::string named = t.size() > 3 && t.compare(t.size() - 3, 3, "月") == 0 ? t : t + "月";
+  if (named == "正月") return 1;
+  if (named == "冬月") return 11;
+  if (named == "腊月") return 12;
+  for (int month = 1; month <= 12; ++month)
+    if (named == LunarMonthName(month, false)) return month;
+  return 0;
+}
+
+std::string LunarMonthItem(int month, bool leap) {
+  return (leap ? std::string(kLeapPrefix) : std::string()) + std::to_string(month);
+}
 
 BirthRowMessages ManRowMessages() {
   return {"男方姓名不能为空!", "请选择男方出生年!", "请选择男方出生月!", "请选择男方出生日!", "请选择男方出生小时!"};
@@ -31,7 +63,7 @@ BirthRowMessages WomanRowMessages() {
 
 RowCheck ReadBirthRow(const BirthRowTexts& t, const BirthRowMessages& m, std::string_view who, Messages& messages,
                       BirthRow& row, bool checkTime) {
-  const std::string name = Trim(t.name);
+  const std::string name = OneLineName(t.name);
   const std::string year = Trim(t.year), month = Trim(t.month), day = Trim(t.day), hour = Trim(t.hour);
   struct Check {
     const std::string& value;
@@ -54,22 +86,43 @@ RowCheck ReadBirthRow(const BirthRowTexts& t, const BirthRowMessages& m, std::st
   BirthRow r;
   r.name = name;
   DateValue date;
+  const bool leapText = month.rfind(kLeapPrefix, 0) == 0;
   if (t.calendarIndex != 0) {
-    const LunarDate lunar{FieldNumber(year, of("出生年")), FieldNumber(month, of("出生月")),
-                          FieldNumber(day, of("出生日")), false};
+    // A number as before; otherwise a leap or Chinese month name.
+    bool leap = false;
+    int monthNumber = 0;
+    try {
+      monthNumber = ParseIntText(month);
+    } catch (const ConversionError&) {
+      monthNumber = LunarMonthOfText(month, leap);
+      if (monthNumber == 0 && !leap) FieldNumber(month, of("出生月"));  // throws: not a number
+    }
+    const LunarDate lunar{FieldNumber(year, of("出生年")), monthNumber, FieldNumber(day, of("出生日")),
+                          leap || t.leapMonth};
     if (lunar.Month < 1 || lunar.Month > 12)
       throw ConversionError(of("农历出生月") + QuoteTyped(month) + "应在1到12之间，请重新输入。");
     if (lunar.Day < 1 || lunar.Day > 30)
       throw ConversionError(of("农历出生日") + QuoteTyped(day) + "应在1到30之间，请重新输入。");
+    if (lunar.IsLeap && LeapMonthOf(lunar.Year) != lunar.Month) {
+      const int leapOfYear = LeapMonthOf(lunar.Year);
+      throw ConversionError(of("农历出生月") + "：农历" + year + "年" +
+                            (leapOfYear == 0 ? "没有闰月"
+                                             : "的闰月是" + LunarMonthName(leapOfYear, true) + "，没有" +
+                                                   LunarMonthName(lunar.Month, true)) +
+                            "，请重新输入。");
+    }
     date = LunarToSolar(lunar);
     if (date == NoSolarDate())
-      throw ConversionError(of("农历出生日期") + year + "年" + month + "月" + day +
+      throw ConversionError(of("农历出生日期") + year + "年" + (lunar.IsLeap && !leapText ? std::string(kLeapPrefix) : "") +
+                            month + "月" + day +
                             "日不存在，或不在可计算的1901年至2099年之内，请重新输入。");
     r.dateText = FormatDate(date);
     r.yearText = r.dateText.substr(0, 4);
     r.monthText = r.dateText.substr(5, 2);
     r.dayText = r.dateText.substr(8, 2);
   } else {
+    if (leapText || t.leapMonth)
+      throw ConversionError(of("出生月") + QuoteTyped(month) + "：闰月只用于农历日期，请选择农历或重新输入。");
     r.yearText = year;
     r.monthText = month;
     r.dayText = day;

@@ -20,6 +20,8 @@ struct BirthRowTexts {
   std::string minute;  // as typed
   std::string place;          // 出生地 as typed: a place name, or empty for Beijing time
   bool trueSolarTime = true;  // 真太阳时: the day and hour pillars follow the sun at the place
+  bool leapMonth = false;     // 农历闰月; a month text "闰2" (or "闰二") says the same
+  std::string blood;          // 血型 as chosen ("A型" …), or empty; only the marriage report reads it
 };
 
 // The messages of one row, in the order of the tests.
@@ -49,8 +51,22 @@ enum class RowCheck { kOk, kNameEmpty, kYearEmpty, kMonthEmpty, kDayEmpty, kHour
 // that field. A lunar date that does not exist, a Gregorian date outside
 // 1900-01-31 to 2100-12-31 and a text that is not a number or not a date
 // throw ConversionError with a message that names the field (`who` is
-// "男方", "女方" or empty). The hour and minute are checked too unless
+// "男方", "女方" or empty). A lunar row reads a leap month from the flag or
+// the month text; a Gregorian row refuses a leap month. The name is read as
+// OneLineName. The hour and minute are checked too unless
 // `checkTime` is false (a report that only prints them).
+// A name as one line: line breaks and tabs of a pasted name removed, blanks
+// at either end trimmed.
+std::string OneLineName(std::string_view typed);
+
+// The lunar month a month text names: "2", "02", "二", "二月", "闰2", "闰二"
+// or "闰二月"; `leap` is set by the prefix "闰". Returns 0 for a text that
+// names no month.
+int LunarMonthOfText(std::string_view text, bool& leap);
+
+// The month item of a lunar month for the month lists: "2", or "闰2".
+std::string LunarMonthItem(int month, bool leap);
+
 RowCheck ReadBirthRow(const BirthRowTexts& texts, const BirthRowMessages& rowMessages, std::string_view who,
                       Messages& messages, BirthRow& row, bool checkTime = true);
 

@@ -10,7 +10,9 @@
 #include "bazi/chart_view.h"
 #include "bazi/placed_chart.h"
 #include "refdb/ganzhi.h"
+#include "calendar/birth_row.h"
 #include "calendar/lunar_calc.h"
+#include "cli/arg_text.h"
 #include "cli/place_command.h"
 #include "cli/stderr_messages.h"
 #include "refdb/lookups.h"
@@ -227,10 +229,16 @@ int ChartCommand(const std::vector<std::string>& args, std::istream&, std::ostre
   Ymd date;
   if (options.count("--lunar")) {
     const std::string t = Trim(options.at("--date"));
+    // "2023-2-15", or a leap month as "2023-闰2-15" (the same as --leap).
+    std::string yearText, monthText, dayText;
+    bool leap = false;
     int y = 0, m = 0, d = 0;
-    if (std::sscanf(t.c_str(), "%d-%d-%d", &y, &m, &d) != 3) throw ConversionError("“" + t + "”不是农历日期 YYYY-MM-DD");
-    const DateValue solar = LunarToSolar(LunarDate{y, m, d, options.count("--leap") > 0});
-    if (solar < EncodeDate(1900, 1, 1)) throw ConversionError("农历" + t + (options.count("--leap") ? "（闰月）" : "") + "不存在");
+    if (!SplitDateText(t, yearText, monthText, dayText) || (m = LunarMonthOfText(monthText, leap)) == 0 ||
+        std::sscanf(yearText.c_str(), "%d", &y) != 1 || std::sscanf(dayText.c_str(), "%d", &d) != 1)
+      throw ConversionError("“" + t + "”不是农历日期 YYYY-MM-DD（闰月写作 YYYY-闰M-DD）");
+    leap = leap || options.count("--leap") > 0;
+    const DateValue solar = LunarToSolar(LunarDate{y, m, d, leap});
+    if (solar < EncodeDate(1900, 1, 1)) throw ConversionError("农历" + t + (leap ? "（闰月）" : "") + "不存在");
     date = DecodeDate(solar);
   } else {
     date = DecodeDate(ParseDateText(options.at("--date")));

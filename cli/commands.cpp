@@ -170,13 +170,16 @@ int Marriage(const std::vector<std::string>& args, std::istream&, std::ostream& 
   const auto options = Options(args, {"--no-solar-time"});
   if (!options.count("--man") || !options.count("--woman")) {
     err << "用法：hehun-cli marriage --man 姓名,YYYY-MM-DD,HH:MM[,lunar][,出生地] --woman 姓名,YYYY-MM-DD,HH:MM[,lunar][,出生地] "
-           "[--man-place 出生地] [--woman-place 出生地] [--no-solar-time] [--today YYYY-MM-DD]\n";
+           "[--man-place 出生地] [--woman-place 出生地] [--man-blood 血型 --woman-blood 血型] [--no-solar-time] "
+           "[--today YYYY-MM-DD]\n";
     return 2;
   }
   BirthRowTexts manRow = RowOfOption(options.at("--man"));
   BirthRowTexts womanRow = RowOfOption(options.at("--woman"));
   if (options.count("--man-place")) manRow.place = options.at("--man-place");
   if (options.count("--woman-place")) womanRow.place = options.at("--woman-place");
+  if (options.count("--man-blood")) manRow.blood = options.at("--man-blood");
+  if (options.count("--woman-blood")) womanRow.blood = options.at("--woman-blood");
   manRow.trueSolarTime = womanRow.trueSolarTime = !options.count("--no-solar-time");
   const Ymd today = Today(options);
   StderrMessages messages(err);
@@ -276,8 +279,10 @@ std::string Usage() {
          "  marriage --man 姓名,YYYY-MM-DD,HH:MM[,lunar][,出生地] --woman ... [--today YYYY-MM-DD]   八字合婚报告\n"
          "        出生地也可用 --man-place 地名、--woman-place 地名 给出（如 --man 张三,1990-05-01,08:30,,成都）；\n"
          "        有出生地时报告加印出生地、北京时间、真太阳时与交运日期；--no-solar-time 不按真太阳时排日柱时柱\n"
+         "        --man-blood 血型 --woman-blood 血型（A、B、O、AB）：两人血型都给出时，报告末尾加血型配对\n"
          "  personal --name 姓名 --sex 男|女 --date YYYY-MM-DD --time HH:MM [--lunar] [--star] [--today ...]\n"
          "        [--place 出生地 | --longitude 经度 [--utc-offset 时区小时]] [--no-solar-time]\n"
+         "        农历闰月写作 YYYY-闰M-DD：如 --man 张三,2023-闰2-15,08:30,lunar，或 --date 2023-闰2-15 --lunar\n"
          "  number 号码 | qq QQ号码 | mobile 手机号码   号码测算：号码、状态、吉凶、具体表现\n"
          "  nickname 网名         网名与性格\n"
          "  almanac YYYY-MM-DD     输出该日黄历（与黄历页面的十九行相同）\n"

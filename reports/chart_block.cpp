@@ -1,6 +1,8 @@
 #include "reports/chart_block.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "bazi/bone_weight.h"
 #include "bazi/life_palace.h"
@@ -125,6 +127,30 @@ void WriteChartBlock(LineSink& sink, BaziChart& c, RefDb& db, DateValue birthDat
 
 namespace {
 
+// A pillar's markers with each name kept once, at its first place: two rule
+// files may give the same name (将星, 灾煞, 吊客 …). The blanks between the
+// names kept stay as they were.
+std::string WithoutRepeatedNames(const std::string& line) {
+  std::string kept;
+  std::vector<std::string> seen;
+  bool first = true;
+  size_t start = 0;
+  while (start <= line.size()) {
+    size_t end = line.find(' ', start);
+    if (end == std::string::npos) end = line.size();
+    const std::string name = line.substr(start, end - start);
+    const bool repeated = !name.empty() && std::find(seen.begin(), seen.end(), name) != seen.end();
+    if (!repeated) {
+      if (!first) kept += ' ';
+      kept += name;
+      first = false;
+      if (!name.empty()) seen.push_back(name);
+    }
+    start = end + 1;
+  }
+  return kept;
+}
+
 // The four pillar lines; `names` gives the markers of one routine (0 to 6,
 // in the order of the rule files) for a pillar's stem and branch.
 template <class Names>
@@ -145,7 +171,7 @@ void WritePillarShensha(LineSink& sink, std::string_view heading, const BaziChar
       line += ' ';
       line += names(routine, ps, pb);
     }
-    sink.Add(labels[p] + Trim(line));
+    sink.Add(labels[p] + Trim(WithoutRepeatedNames(line)));
   }
 }
 

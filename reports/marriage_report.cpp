@@ -1,6 +1,8 @@
 #include "reports/marriage_report.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "bazi/chart.h"
 #include "bazi/life_palace.h"
@@ -12,6 +14,7 @@
 #include "refdb/ganzhi.h"
 #include "refdb/text.h"
 #include "reports/chart_block.h"
+#include "reports/match_lines.h"
 
 namespace hehun {
 
@@ -152,7 +155,8 @@ std::string GradeInParentheses(const std::string& text) {
 int LevelOf(char level) { return level == 'g' ? 1 : level == 'b' ? -1 : 0; }
 
 void WriteMatchingSections(ReportArea& area, MarriageHiddenLists& hidden, const Person& man, const Person& woman,
-                           RefDb& db, std::vector<MarriageVerdict>& verdicts) {
+                           RefDb& db, std::vector<MarriageVerdict>& verdicts,
+                           const std::optional<std::pair<int, int>>& bloodTypes) {
   // Life palace.
   area.Add("命宫速配：");
   area.Add("");
@@ -241,7 +245,10 @@ void WriteMatchingSections(ReportArea& area, MarriageHiddenLists& hidden, const 
   const Row rel = db.First(Swallow{}, RefFile::kTgcode,
                            "SELECT grade, text FROM sxgx WHERE relation = ? ORDER BY rowid LIMIT 1", {coupleRelation});
   std::string relationWords = "属相" + coupleRelation;
-  if (coupleRelation == "无")
+  const std::string hiddenHarmony = bm >= 0 && bw >= 0 ? MatchZodiac(bm, bw).hiddenHarmony : "";
+  if (coupleRelation == "无" && !hiddenHarmony.empty())
+    relationWords = "属相无明合无冲，" + hiddenHarmony.substr(0, hiddenHarmony.find("，"));
+  else if (coupleRelation == "无")
     relationWords = "属相无合无冲";
   else if (coupleRelation == "同属相")
     relationWords = "属相相同";
@@ -294,7 +301,24 @@ void WriteMatchingSections(ReportArea& area, MarriageHiddenLists& hidden, const 
   area.Add("说明：此处提供参考，相同越多说明两人命运接近，更符合婚配。");
   area.Add("");
   CloseSection(area);
+  if (bloodTypes) {
+    // The 血型配对 tool's reading for the couple, when both blood types are chosen.
+    WriteBloodMatch(area, db, bloodTypes->first, bloodTypes->second);
+    area.Add("");
+    CloseSection(area);
+  }
   area.Add("特别声明：以上分析只做参考，即使分析不佳世上也有欢喜冤家或旷世奇缘的情感。");
+}
+
+// Both blood types as indexes when both are chosen; nothing when either is
+// blank. A text that is no blood type is refused.
+std::optional<std::pair<int, int>> CoupleBloodTypes(const BirthRowTexts& man, const BirthRowTexts& woman) {
+  const std::string a = Trim(man.blood), b = Trim(woman.blood);
+  for (const auto& [text, who] : {std::pair{a, "男方"}, std::pair{b, "女方"}})
+    if (!text.empty() && BloodTypeIndex(text) < 0)
+      throw ConversionError(std::string(who) + "血型" + QuoteTyped(text) + "应为A型、B型、O型或AB型。");
+  if (a.empty() || b.empty()) return std::nullopt;
+  return std::pair{BloodTypeIndex(a), BloodTypeIndex(b)};
 }
 
 }  // namespace
@@ -304,6 +328,7 @@ ReportResult RunMarriageReport(const BirthRowTexts& manTexts, const BirthRowText
   BaziChart chart;
   Person man, woman;
   ReportResult result;
+  const std::optional<std::pair<int, int>> bloodTypes = CoupleBloodTypes(manTexts, womanTexts);
 
   const RowCheck manCheck = ReadBirthRow(manTexts, ManRowMessages(), "男方", messages, man.row);
   if (manCheck != RowCheck::kOk) return {ReportEnd::kManRowRefused, manCheck == RowCheck::kNameEmpty, {}, {}, {}};
@@ -332,7 +357,7 @@ ReportResult RunMarriageReport(const BirthRowTexts& manTexts, const BirthRowText
   FemalePersonalityBrief(chart, db, messages, woman.year, woman.month, woman.day, woman.hour, woman.lunar.Day,
                          woman.minute, "女", hidden.personalityWoman);
 
-  WriteMatchingSections(area, hidden, man, woman, db, result.verdicts);
+  WriteMatchingSections(area, hidden, man, woman, db, result.verdicts, bloodTypes);
   return result;
 }
 

@@ -16,9 +16,16 @@ std::string Reading(RefDb& db, const char* sql, const std::string& a, const std:
 
 void WriteZodiacMatch(LineSink& out, RefDb& db, int a, int b) {
   const ZodiacMatch m = MatchZodiac(a, b);
+  // The pair is named in the order typed; the readings are stored once per pair.
   const std::string x = std::string(kZodiacAnimals[m.first]), y(kZodiacAnimals[m.second]);
-  out.Add("生肖配对：属" + x + " 与 属" + y);
-  out.Add("属相关系：" + (m.relation == "无" ? std::string("无合无冲") : m.relation) + "（" + m.detail + "）");
+  const std::string typedFirst(kZodiacAnimals[a]), typedSecond(kZodiacAnimals[b]);
+  out.Add("生肖配对：属" + typedFirst + " 与 属" + typedSecond);
+  if (m.relation != "无")
+    out.Add("属相关系：" + m.relation + "（" + m.detail + "）");
+  else if (!m.hiddenHarmony.empty())
+    out.Add("属相关系：暗合（" + m.hiddenHarmony + "；无明合，亦无冲、刑、害、破）");
+  else
+    out.Add("属相关系：无合无冲（" + m.detail + "）");
   if (!m.others.empty()) {
     std::string others;
     for (const auto& o : m.others) others += (others.empty() ? "" : "、") + o;
@@ -31,8 +38,8 @@ void WriteZodiacMatch(LineSink& out, RefDb& db, int a, int b) {
   if (m.first == m.second)
     out.Add("生肖五行：两人同属" + x + "，" + m.elements.text + "，" + bond);
   else
-    out.Add("生肖五行：" + x + "属" + ElementName(kBranchElements[m.first]) + "，" + y + "属" +
-            ElementName(kBranchElements[m.second]) + "，" + m.elements.text + "，" + bond);
+    out.Add("生肖五行：" + typedFirst + "属" + ElementName(kBranchElements[a]) + "，" + typedSecond + "属" +
+            ElementName(kBranchElements[b]) + "，" + m.elements.text + "，" + bond);
   if (!m.verse.empty()) out.Add("小五婚：歌诀有“" + m.verse + "”之句，民间以此配为忌");
   out.Add("配对解读：" + Reading(db, "SELECT reading FROM sxpd WHERE a = ? AND b = ? ORDER BY rowid LIMIT 1", x, y,
                                   "reading"));

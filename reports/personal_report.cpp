@@ -32,7 +32,7 @@ bool RunPersonalReport(const PersonalInput& in, PersonalMode mode, LineList& out
   const BirthRowMessages m{"", "请选择出生年!", "请选择出生月!", "请选择出生日!", "请选择出生小时!"};
   BirthRow row;
   if (ReadBirthRow(texts, m, "", messages, row, mode == PersonalMode::kBazi) != RowCheck::kOk) return false;
-  row.name = Trim(in.name) + Trim(in.secondName);
+  row.name = OneLineName(in.name) + OneLineName(in.secondName);
 
   const DateValue birth = ParseDateText(row.dateText);
   const LunarDate lunar = SolarToLunar(birth);

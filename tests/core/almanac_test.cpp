@@ -239,8 +239,10 @@ TEST(AlmanacView, RefusesEmptyAndInvalidChoicesAndIsSilentWithoutARow) {
       {{"2023", "02", "29"}, AlmanacOutcome::kRefused, "请选择有效的日期!"},
       {{"2024", "04", "31"}, AlmanacOutcome::kRefused, "请选择有效的日期!"},
       {{"2024", "五", "01"}, AlmanacOutcome::kRefused, "请选择有效的日期!"},
-      {{"1900", "06", "01"}, AlmanacOutcome::kNoDay, nullptr},
-      {{"2101", "01", "01"}, AlmanacOutcome::kNoDay, nullptr},
+      {{"1900", "06", "01"}, AlmanacOutcome::kRefused, "黄历数据收录1901年至2100年"},
+      {{"2101", "01", "01"}, AlmanacOutcome::kRefused, "黄历数据收录1901年至2100年"},
+      {{"1800", "01", "01"}, AlmanacOutcome::kRefused, "黄历数据收录1901年至2100年"},
+      {{"2150", "12", "31"}, AlmanacOutcome::kRefused, "黄历数据收录1901年至2100年"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.choice.year + "-" + c.choice.month + "-" + c.choice.day);

@@ -89,8 +89,8 @@ const std::vector<Case>& Cases() {
       {"almanac, month 13", {"almanac", "2024-13-01"}, "", 1, "请选择有效的日期!", ""},
       {"almanac, letters", {"almanac", "abcd"}, "", 1, "请选择有效的日期!", ""},
       {"almanac, year 99999", {"almanac", "99999-01-01"}, "", 1, "请选择有效的日期!", ""},
-      {"almanac, year 1800", {"almanac", "1800-01-01"}, "", 1, "黄历中没有这一天", ""},
-      {"almanac, year 9999", {"almanac", "9999-12-31"}, "", 1, "黄历中没有这一天", ""},
+      {"almanac, year 1800", {"almanac", "1800-01-01"}, "", 1, "黄历数据收录1901年至2100年", ""},
+      {"almanac, year 9999", {"almanac", "9999-12-31"}, "", 1, "黄历数据收录1901年至2100年", ""},
       {"almanac, negative year", {"almanac", "-5-01-01"}, "", 1, "请选择有效的日期!", ""},
       // The wedding-day search.
       {"wedding days, impossible birth", {"weddingdays", "--man", "1990-02-30", "--woman", "1992-03-08", "--from",

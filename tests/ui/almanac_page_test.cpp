@@ -138,7 +138,8 @@ void AlmanacPageTest::refusedChoicesKeepTheResult_data() {
   QTest::newRow("no day") << "2024" << "05" << "" << "请选择日!";
   QTest::newRow("29 February") << "2023" << "02" << "29" << "请选择有效的日期!";
   QTest::newRow("letters") << "2024" << "ab" << "01" << "请选择有效的日期!";
-  QTest::newRow("day without a row") << "1900" << "06" << "01" << "";
+  QTest::newRow("year before the table") << "1800" << "06" << "01" << "黄历数据收录1901年至2100年";
+  QTest::newRow("year after the table") << "2150" << "06" << "01" << "黄历数据收录1901年至2100年";
 }
 
 void AlmanacPageTest::refusedChoicesKeepTheResult() {

@@ -1,10 +1,12 @@
-// 岚景日历 on Qt's offscreen platform: the controls and their ranges, the day
+// 万年历 on Qt's offscreen platform: the controls and their ranges, the day
 // grid of known months with its texts and colours, the spinners, the clicks
-// on days and numbers, "今天", closing when another window becomes active,
-// and the opening from the function page.
+// on days and numbers, "今天", the six-week month, the month arrows rolling
+// over the year, today's mark, 关闭 and Esc, closing when another window
+// becomes active, and the opening from the function page.
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
@@ -61,8 +63,8 @@ class CalendarViewerTest : public QObject {
   void ControlsAndTemplates() {
     CalendarViewer w(nullptr, QDate(2024, 3, 5));
     w.show();
-    QCOMPARE(w.windowTitle(), QStringLiteral("岚景日历"));
-    QCOMPARE(w.size(), QSize(331, 285));  // client area of the 339 x 319 window
+    QCOMPARE(w.windowTitle(), QStringLiteral("万年历"));
+    QCOMPARE(w.size(), QSize(331, 355));  // client area of the 339 x 389 window
     QVERIFY(Find<QLabel>(w, QStringLiteral("day1"))->isHidden());
     QVERIFY(Find<QLabel>(w, QStringLiteral("Cnday"))->isHidden());
     QCOMPARE(w.findChildren<QLabel*>(QRegularExpression(QStringLiteral("^DayNumber\\d+$"))).size(), 37);
@@ -78,8 +80,8 @@ class CalendarViewerTest : public QObject {
     auto* month = Find<QSpinBox>(w, QStringLiteral("UpDown2"));
     QCOMPARE(year->minimum(), 1901);
     QCOMPARE(year->maximum(), 2050);
-    QCOMPARE(month->minimum(), 1);
-    QCOMPARE(month->maximum(), 12);
+    QCOMPARE(month->minimum(), 0);  // one step either side of 1 to 12 rolls the year
+    QCOMPARE(month->maximum(), 13);
     QCOMPARE(year->value(), 2024);
     QCOMPARE(month->value(), 3);
     QVERIFY(year->isVisible() && month->isVisible());
@@ -224,6 +226,86 @@ class CalendarViewerTest : public QObject {
     QCOMPARE(Number(w, CellOfDay(w, 31))->text(), QStringLiteral("31"));
   }
 
+  // 2027-10 begins on a Friday: its 31st is in a sixth week, which stays
+  // clear of the zodiac and star-sign labels and of the separator.
+  void SixWeekMonthHasRoom() {
+    CalendarViewer w(nullptr, QDate(2027, 10, 31));
+    w.show();
+    const int cell = CellOfDay(w, 31);
+    QCOMPARE(cell, 36);
+    const QRect lastRow = Number(w, cell)->geometry().united(Lunar(w, cell)->geometry());
+    for (const char* name : {"Label21", "Label22"}) {
+      const QRect label = Find<QLabel>(w, QString::fromLatin1(name))->geometry();
+      QVERIFY2(label.top() > lastRow.bottom(), name);
+    }
+    const QRect separator = Find<QFrame>(w, QStringLiteral("Bevel1"))->geometry();
+    QVERIFY(separator.top() > Find<QLabel>(w, QStringLiteral("Label21"))->geometry().bottom());
+    QVERIFY(Find<QLabel>(w, QStringLiteral("Label9"))->geometry().top() > separator.bottom());
+    auto* close = Find<QPushButton>(w, QStringLiteral("ButtonClose"));
+    QVERIFY(close->geometry().top() > Find<QLabel>(w, QStringLiteral("Label9"))->geometry().bottom());
+    QVERIFY(w.rect().contains(close->geometry()));
+  }
+
+  void MonthArrowsRollOverTheYear() {
+    CalendarViewer w(nullptr, QDate(2024, 12, 31));
+    w.show();
+    auto* month = Find<QSpinBox>(w, QStringLiteral("UpDown2"));
+    auto* year = Find<QSpinBox>(w, QStringLiteral("UpDown1"));
+    month->stepUp();
+    QCOMPARE(month->value(), 1);
+    QCOMPARE(year->value(), 2025);
+    QCOMPARE(Text(w, "Label1"), QStringLiteral("2025"));
+    QCOMPARE(Text(w, "Label17"), QStringLiteral("1"));
+    QCOMPARE(Number(w, CellOfDay(w, 31))->text(), QStringLiteral("31"));
+    month->stepDown();
+    QCOMPARE(month->value(), 12);
+    QCOMPARE(year->value(), 2024);
+    QCOMPARE(Text(w, "Label17"), QStringLiteral("12"));
+    // The ends of the calendar do not roll further.
+    year->setValue(1901);
+    month->setValue(1);
+    month->stepDown();
+    QCOMPARE(month->value(), 1);
+    QCOMPARE(year->value(), 1901);
+    year->setValue(2050);
+    month->setValue(12);
+    month->stepUp();
+    QCOMPARE(month->value(), 12);
+    QCOMPARE(year->value(), 2050);
+  }
+
+  void TodayIsMarkedApartFromTheChosenDay() {
+    CalendarViewer w(nullptr, QDate(2027, 10, 12));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* mark = Find<QFrame>(w, QStringLiteral("TodayMark"));
+    const QPoint todayCell = Number(w, CellOfDay(w, 12))->pos();
+    QVERIFY(mark->isVisible());
+    QVERIFY(mark->geometry().contains(Number(w, CellOfDay(w, 12))->geometry()));
+    QTest::mouseClick(Number(w, CellOfDay(w, 20)), Qt::LeftButton);
+    QCOMPARE(HighlightPlace(w), Number(w, CellOfDay(w, 20))->pos() + QPoint(-1, 1));
+    QCOMPARE(Number(w, CellOfDay(w, 12))->pos(), todayCell);
+    QVERIFY(mark->geometry().contains(Number(w, CellOfDay(w, 12))->geometry()));
+    QVERIFY(!mark->geometry().contains(HighlightPlace(w) + QPoint(2, 2)));
+    Find<QSpinBox>(w, QStringLiteral("UpDown2"))->stepUp();  // November: today is not on screen
+    QVERIFY(mark->isHidden());
+    Find<QSpinBox>(w, QStringLiteral("UpDown2"))->stepDown();
+    QVERIFY(mark->isVisible());
+  }
+
+  void CloseButtonAndEscapeClose() {
+    for (const bool escape : {false, true}) {
+      CalendarViewer w(nullptr, QDate(2024, 3, 5));
+      w.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&w));
+      if (escape)
+        QTest::keyClick(&w, Qt::Key_Escape);
+      else
+        Find<QPushButton>(w, QStringLiteral("ButtonClose"))->click();
+      QVERIFY(w.isHidden());
+    }
+  }
+
   void ClosesWhenAnotherWindowBecomesActive() {
     CalendarViewer w(nullptr, QDate(2024, 3, 5));
     w.show();
@@ -267,7 +349,7 @@ int main(int argc, char** argv) {
   if (const QString dir = qEnvironmentVariable("HEHUN_SCREENSHOT_DIR"); !dir.isEmpty()) {
     FakeServices services;
     hehun::ui::MainWindow main(&services, QDate(2024, 3, 5));  // the viewer's owner, as on the function page
-    for (const QDate& today : {QDate(2020, 2, 14), QDate(2023, 1, 22), QDate(2021, 5, 1)}) {
+    for (const QDate& today : {QDate(2020, 2, 14), QDate(2023, 1, 22), QDate(2021, 5, 1), QDate(2027, 10, 12)}) {
       CalendarViewer w(&main, today);
       w.show();
       QTest::qWait(50);

@@ -108,6 +108,7 @@ class DivinationDialogsTest : public QObject {
   void nicknameDialog();
   void omenWindowsOnePerPress();
   void conceptionTableEditsAreLost();
+  void toolWindowsCloseByButtonAndEscapeCentredOnTheMainWindow();
 };
 
 void DivinationDialogsTest::functionPageOpensFreshDialogs_data() {
@@ -409,6 +410,49 @@ void DivinationDialogsTest::conceptionTableEditsAreLost() {
   OpenFromPage(w, "RzToolButton13", [&](QDialog* d) {
     QCOMPARE(Find<QTextEdit>(d, "RzRichEdit1")->toPlainText(), original);
   });
+}
+
+// The omen windows and 生男生女: a 关闭 button and Esc close them, and they
+// open centred on the main window.
+void DivinationDialogsTest::toolWindowsCloseByButtonAndEscapeCentredOnTheMainWindow() {
+  FakeServices fake;
+  MainWindow w(&fake, QDate(2024, 3, 5));
+  w.move(40, 30);
+  w.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&w));
+  const QPoint centre = w.frameGeometry().center();
+  for (const bool escape : {false, true}) {
+    w.findChild<QToolButton*>(QStringLiteral("RzToolButton25"))->click();
+    QPointer<OmenWindow> omen = CurrentOmenWindow();
+    QVERIFY(omen);
+    QVERIFY(QTest::qWaitForWindowExposed(omen));
+    QVERIFY((omen->frameGeometry().center() - centre).manhattanLength() <= 40);
+    omen->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(omen));
+    if (escape)
+      QTest::keyClick(omen, Qt::Key_Escape);
+    else
+      Find<QPushButton>(omen, "ButtonClose")->click();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(omen.isNull());
+  }
+  for (const bool escape : {false, true}) {
+    bool wasCentred = false, closed = false;
+    QTimer::singleShot(0, [&] {
+      auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (!d) return;
+      wasCentred = (d->frameGeometry().center() - centre).manhattanLength() <= 40;
+      if (escape)
+        QTest::keyClick(d, Qt::Key_Escape);
+      else
+        Find<QPushButton>(d, "ButtonClose")->click();
+      closed = d->isHidden();
+      if (!closed) d->close();
+    });
+    w.findChild<QToolButton*>(QStringLiteral("RzToolButton13"))->click();
+    QVERIFY(wasCentred);
+    QVERIFY(closed);
+  }
 }
 
 int main(int argc, char** argv) {

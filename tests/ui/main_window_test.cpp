@@ -25,6 +25,7 @@
 #include "app/main_window.h"
 #include "app/tool_dialogs.h"
 #include "app/ui_services.h"
+#include "refdb/refdb.h"
 
 using hehun::ui::MainWindow;
 
@@ -165,8 +166,9 @@ void MainWindowTest::datesFromToday() {
   for (const auto& [name, text] : expected) QCOMPARE(Find<QComboBox>(w, name)->currentText(), QString(text));
   auto* slYear = Find<QComboBox>(w, "SlYear");
   QVERIFY(slYear->isEditable());
-  QCOMPARE(slYear->count(), 201);
-  QCOMPARE(slYear->itemText(200), QStringLiteral("2100"));
+  QCOMPARE(slYear->count(), 200);  // the years the almanac holds, 1901 to 2100
+  QCOMPARE(slYear->itemText(0), QStringLiteral("1901"));
+  QCOMPARE(slYear->itemText(199), QStringLiteral("2100"));
   QCOMPARE(Find<QComboBox>(w, "SlMonth")->itemText(0), QStringLiteral("01"));
   QCOMPARE(Find<QComboBox>(w, "Slday")->count(), 31);
 }
@@ -298,19 +300,28 @@ void MainWindowTest::personalModeSwitching() {
 void MainWindowTest::links_data() {
   QTest::addColumn<QString>("button");
   QTest::addColumn<QUrl>("url");
-  // The shipped contacts.ini beside the program (the chat tile, without a QQ
-  // number there, shows a box instead: see window_details_test).
-  QTest::newRow("title bar web site") << "RzToolButton9" << QUrl("https://www.example.com");
-  QTest::newRow("mail") << "RzToolButton39" << QUrl("mailto:support@example.com");
-  QTest::newRow("web site") << "RzToolButton40" << QUrl("https://www.example.com");
+  // A contacts.ini with all three addresses (the shipped one sets none: see
+  // window_details_test).
+  QTest::newRow("title bar web site") << "RzToolButton9" << QUrl("https://www.example.org");
+  QTest::newRow("chat") << "RzToolButton38" << QUrl("tencent://message/?uin=12345678");
+  QTest::newRow("mail") << "RzToolButton39" << QUrl("mailto:support@example.org");
+  QTest::newRow("web site") << "RzToolButton40" << QUrl("https://www.example.org");
 }
 
 void MainWindowTest::links() {
   QFETCH(QString, button);
   QFETCH(QUrl, url);
+  QTemporaryDir dir;
+  QFile file(dir.filePath(QStringLiteral("contacts.ini")));
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write("[contacts]\nqq=12345678\nmail=support@example.org\nweb=https://www.example.org\n");
+  file.close();
+  hehun::SetDataDirOverride(dir.path().toStdString());
   FakeServices fake;
   MainWindow w(&fake, kToday);
   w.findChild<QToolButton*>(button)->click();
+  hehun::SetDataDirOverride({});
+  QVERIFY2(fake.infos.isEmpty(), qPrintable(fake.infos.join(QLatin1Char('\n'))));
   QCOMPARE(fake.urls, QList<QUrl>{url});
 }
 

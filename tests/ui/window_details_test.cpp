@@ -55,7 +55,13 @@ class FakeServices : public hehun::ui::UiServices {
     return true;
   }
   void OpenUrl(const QUrl& url) override { urls << url; }
-  QStringList infos, errors;
+  bool TryOpenUrl(const QUrl& url) override {
+    urls << url;
+    return !noPrograms;
+  }
+  void ShowAddress(QWidget*, const QString& text) override { addresses << text; }
+  bool noPrograms = false;  // a desktop without browser, mail or chat program
+  QStringList infos, errors, addresses;
   QList<QUrl> urls;
   QString pdfPath;
 };
@@ -254,22 +260,18 @@ void WindowDetailsTest::nameBoxesShowAFullName() {
 }
 
 void WindowDetailsTest::contactsComeFromTheConfigurationFile() {
-  // The shipped file beside the program: reserved example addresses, no QQ.
+  // The shipped file beside the program sets no address: the about page and
+  // the footer name none, and each tile says its contact is not set up.
   {
     FakeServices fake;
     MainWindow w(&fake, kToday);
     const QString about = Find<QTextBrowser>(w, "MemoAbout")->toPlainText();
-    QVERIFY2(about.contains(QStringLiteral("support@example.com")) && about.contains(QStringLiteral("www.example.com")),
-             qPrintable(about));
-    Find<QToolButton>(w, "RzToolButton38")->click();
-    QVERIFY(fake.urls.isEmpty());
-    QCOMPARE(fake.infos,
-             QStringList{QStringLiteral("本软件暂未开通QQ客服。如有疑问或建议，请发送电子邮件至 support@example.com。")});
-    for (const char* button : {"RzToolButton39", "RzToolButton40", "RzToolButton9"})
+    QVERIFY2(!about.contains(QLatin1Char('@')) && !about.contains(QStringLiteral("www.")), qPrintable(about));
+    for (const char* button : {"RzToolButton38", "RzToolButton39", "RzToolButton40", "RzToolButton9"})
       Find<QToolButton>(w, button)->click();
-    QCOMPARE(fake.urls, (QList<QUrl>{QUrl(QStringLiteral("mailto:support@example.com")),
-                                     QUrl(QStringLiteral("https://www.example.com")),
-                                     QUrl(QStringLiteral("https://www.example.com"))}));
+    QVERIFY(fake.urls.isEmpty());
+    QCOMPARE(fake.infos, (QStringList{QStringLiteral("本软件暂未开通QQ客服。"), QStringLiteral("本软件暂未提供客服电子邮箱。"),
+                                      QStringLiteral("本软件暂未提供官方网站。"), QStringLiteral("本软件暂未提供官方网站。")}));
   }
   // A file with a QQ number, and one with malformed entries; no file at all.
   QTemporaryDir dir;
@@ -299,6 +301,23 @@ void WindowDetailsTest::contactsComeFromTheConfigurationFile() {
       Find<QToolButton>(w, button)->click();
     QCOMPARE(fake.urls, c.urls);
     QCOMPARE(fake.infos.size(), c.infos);
+  }
+  // Set addresses the desktop cannot open: a box shows each address.
+  {
+    QFile f(dir.filePath(QStringLiteral("contacts.ini")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("[contacts]\nqq=12345678\nmail=help@example.org\nweb=https://example.org/hehun\n");
+    f.close();
+    FakeServices fake;
+    fake.noPrograms = true;
+    MainWindow w(&fake, kToday);
+    for (const char* button : {"RzToolButton38", "RzToolButton39", "RzToolButton40", "RzToolButton9"})
+      Find<QToolButton>(w, button)->click();
+    QVERIFY(fake.infos.isEmpty());
+    QCOMPARE(fake.addresses, (QStringList{QStringLiteral("未能打开QQ。请在QQ中添加客服QQ号：\n12345678"),
+                                          QStringLiteral("未能打开邮件程序。请将邮件发送至：\nhelp@example.org"),
+                                          QStringLiteral("未能打开浏览器。请在浏览器中访问：\nhttps://example.org/hehun"),
+                                          QStringLiteral("未能打开浏览器。请在浏览器中访问：\nhttps://example.org/hehun")}));
   }
   hehun::SetDataDirOverride({});
 }
