@@ -136,6 +136,11 @@ ChartView BuildChartView(const PlacedChart& placed, RefDb& db, const ChartPerson
       pv.hidden.push_back({h, TenGodOf(db, c.DayStem + h)});
       if (const int e = ElementOfStem(h); e >= 0) ++v.hidden_elements[e];
     }
+    // The chart shows the branch's own stem (本气, the one of its element)
+    // first, as practitioners read the hidden stems; the rest keep their order.
+    std::stable_partition(pv.hidden.begin(), pv.hidden.end(), [&](const auto& hidden) {
+      return ElementOfStem(hidden.stem) == ElementOfBranch(pv.branch);
+    });
     if (const int e = ElementOfStem(pv.stem); e >= 0) ++v.elements[e];
     if (const int e = ElementOfBranch(pv.branch); e >= 0) ++v.elements[e];
     pv.shensha = PillarShensha(db, c, p, pv.stem, pv.branch);
