@@ -38,7 +38,7 @@ TEST(CliChart, JsonHasEveryKeyOfAChartAtAPlace) {
                           "\"beijing_time\": \"1990-06-15 22:30\"", "\"true_solar_time\": \"1990-06-15 21:25\"",
                           "\"pillars\": [\"庚午\", \"壬午\", \"辛亥\", \"己亥\"]",
                           "\"ten_gods\": [\"劫财\", \"伤官\", \"日元\", \"偏印\"]",
-                          "\"hidden_stems\": [[{\"stem\": \"己\", \"ten_god\": \"偏印\"}, {\"stem\": \"丁\", \"ten_god\": \"七杀\"}]",
+                          "\"hidden_stems\": [[{\"stem\": \"丁\", \"ten_god\": \"七杀\"}, {\"stem\": \"己\", \"ten_god\": \"偏印\"}]",
                           "\"nayin\": [\"路旁土\", \"杨柳木\", \"钗钏金\", \"平地木\"]", "\"kongwang\": \"寅卯\"",
                           "\"luck\": {\"direction\": \"逆\", \"start\": {\"years\": ", "\"start_date\": \"",
                           "\"pillars\": [{\"ganzhi\": \"辛巳\", \"start_date\": \""})
