@@ -48,16 +48,25 @@ QString PanelSex(const PersonPanel& panel) { return panel.sex ? panel.sex->curre
 
 void FillPanel(const PersonPanel& panel, const Person& person) {
   Person p = person;
+  // A leap-month birth: the lunar month list offers "闰N" once the lunar
+  // year is set; a panel without it gets the Gregorian date, the same day.
+  QString leapItem;
   if (p.lunar && p.leapMonth && panel.leap == nullptr) {
-    p.birthDate = records::SolarBirthDate(person);
-    p.lunar = false;
-    p.leapMonth = false;
+    panel.calendar->setCurrentIndex(1);
+    panel.year->setCurrentText(QString::number(p.birthDate.year));
+    leapItem = QStringLiteral("闰%1").arg(p.birthDate.month);
+    if (panel.month->findText(leapItem) < 0) {
+      leapItem.clear();
+      p.birthDate = records::SolarBirthDate(person);
+      p.lunar = false;
+      p.leapMonth = false;
+    }
   }
   panel.name->setText(FromUtf8(p.name));
   if (panel.sex) panel.sex->setCurrentText(FromUtf8(p.sex));
   panel.calendar->setCurrentIndex(p.lunar ? 1 : 0);
   panel.year->setCurrentText(QString::number(p.birthDate.year));
-  panel.month->setCurrentText(QString::number(p.birthDate.month));
+  panel.month->setCurrentText(leapItem.isEmpty() ? QString::number(p.birthDate.month) : leapItem);
   panel.day->setCurrentText(QString::number(p.birthDate.day));
   if (p.hour >= 0 && p.hour < panel.hour->count()) panel.hour->setCurrentIndex(p.hour);
   panel.minute->setCurrentText(QString::number(p.minute));
@@ -74,8 +83,12 @@ std::optional<Person> PersonOfPanel(const PersonPanel& panel, QString& why) {
   texts.name = ToUtf8(panel.name->text());
   texts.sex = ToUtf8(PanelSex(panel));
   texts.calendar = panel.calendar->currentIndex() == 1 ? "农历" : "公历";
-  texts.date = ToUtf8(panel.year->currentText().trimmed() + QLatin1Char('-') + panel.month->currentText().trimmed() +
-                      QLatin1Char('-') + panel.day->currentText().trimmed());
+  // A leap month shows as "闰N" in the month list.
+  QString month = panel.month->currentText().trimmed();
+  const bool leapInList = month.startsWith(QStringLiteral("闰"));
+  if (leapInList) month.remove(0, 1);
+  texts.date = ToUtf8(panel.year->currentText().trimmed() + QLatin1Char('-') + month + QLatin1Char('-') +
+                      panel.day->currentText().trimmed());
   // The hour item "午 11" (or a typed hour) gives its number; both numbers
   // take two digits ("06:05"), other text goes on to be refused by the check.
   const QRegularExpressionMatch hour = QRegularExpression(QStringLiteral("(\\d+)\\s*$")).match(panel.hour->currentText());
@@ -86,7 +99,7 @@ std::optional<Person> PersonOfPanel(const PersonPanel& panel, QString& why) {
   };
   texts.time = ToUtf8(twoDigits(hour.hasMatch() ? hour.captured(1) : panel.hour->currentText().trimmed()) +
                       QLatin1Char(':') + twoDigits(panel.minute->currentText().trimmed()));
-  texts.leap = panel.leap && panel.leap->isChecked() ? "1" : "0";
+  texts.leap = leapInList || (panel.leap && panel.leap->isChecked()) ? "1" : "0";
   if (panel.place) texts.place = ToUtf8(panel.place->text());
   if (panel.blood) texts.blood = ToUtf8(panel.blood->currentText().remove(QStringLiteral("型")));
   Person person;

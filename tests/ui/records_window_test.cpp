@@ -92,7 +92,7 @@ class RecordsWindowTest : public QObject {
   void init();
   void pickerSearchFillsPanel();
   void pickerRefusesTheOtherSex();
-  void leapMonthWithoutLeapBoxFillsTheSolarDay();
+  void leapMonthFillsTheLeapMonthOfTheList();
   void saveThenFind();
   void savingTheSamePersonAsks();
   void deleteAsks();
@@ -177,18 +177,18 @@ void RecordsWindowTest::pickerRefusesTheOtherSex() {
   QCOMPARE(Find<QLineEdit>(w, "Xing")->text(), QString());
 }
 
-void RecordsWindowTest::leapMonthWithoutLeapBoxFillsTheSolarDay() {
-  // 农历2020年闰四月初一 is 2020-05-23; the panel has no leap box.
+void RecordsWindowTest::leapMonthFillsTheLeapMonthOfTheList() {
+  // 农历2020年闰四月初一 (2020-05-23): the lunar month list offers 闰4.
   { Archive(FsPath(ArchivePath())).AddPerson(MakePerson("周闰", "女", {2020, 4, 1}, 12, 0, true, true)); }
   AskingServices fake;
   MainWindow w(&fake, kToday);
   w.Records().SetPath(ArchivePath());
   WhenPickerOpens([](hehun::ui::PersonPicker* picker) { picker->accept(); });
   Action(w, "WomanRecordsPick")->trigger();
-  QCOMPARE(Find<QComboBox>(w, "ComDate3")->currentIndex(), 0);
+  QCOMPARE(Find<QComboBox>(w, "ComDate3")->currentIndex(), 1);
   QCOMPARE(Find<QComboBox>(w, "SYear3")->currentText(), QStringLiteral("2020"));
-  QCOMPARE(Find<QComboBox>(w, "SMonth3")->currentText(), QStringLiteral("5"));
-  QCOMPARE(Find<QComboBox>(w, "Sday3")->currentText(), QStringLiteral("23"));
+  QCOMPARE(Find<QComboBox>(w, "SMonth3")->currentText(), QStringLiteral("闰4"));
+  QCOMPARE(Find<QComboBox>(w, "Sday3")->currentText(), QStringLiteral("1"));
 }
 
 void RecordsWindowTest::saveThenFind() {
