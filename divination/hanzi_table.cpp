@@ -54,25 +54,7 @@ std::string_view ElementName(int element) {
   return element >= 0 && element < 5 ? kElementNames[element] : std::string_view();
 }
 
-std::string CodeToUtf8(char32_t cp) {
-  std::string out;
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-  return out;
-}
+std::string CodeToUtf8(char32_t cp) { return Utf8Encode(cp); }
 
 std::string CheckChineseName(std::string_view name, std::string_view who, int maxChars, HanziName& out) {
   out = {};

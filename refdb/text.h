@@ -16,6 +16,9 @@ std::string TrimRight(std::string_view s);
 // Splits UTF-8 text into its characters (each a UTF-8 sequence).
 std::vector<std::string> Utf8Chars(std::string_view s);
 
+// The UTF-8 sequence of one code point.
+std::string Utf8Encode(char32_t code);
+
 // Number of characters of UTF-8 text.
 int Utf8Length(std::string_view s);
 

@@ -41,6 +41,7 @@
 #include <string>
 #include <vector>
 
+#include "refdb/text.h"
 #include "tools/generated_source.h"
 
 namespace {
@@ -105,25 +106,7 @@ char32_t SingleCodePoint(const std::string& s, const std::string& where) {
   return cp;
 }
 
-std::string Utf8(char32_t cp) {
-  std::string out;
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-  return out;
-}
+std::string Utf8(char32_t cp) { return hehun::Utf8Encode(cp); }
 
 // Every "U+XXXX<TAB>field<TAB>value" line of a Unihan file for the fields asked.
 void ReadUnihan(const std::string& path, const std::map<std::string, std::map<char32_t, std::string>*>& fields) {
