@@ -64,6 +64,15 @@ namespace {
 // The painted texts follow the script the user chose.
 QString Utf8(const char* text) { return Shown(QString::fromUtf8(text)); }
 
+// A medallion's single character has no word around it to tell its sense;
+// the 历 of the two calendar medallions is the calendar (曆), not the 歷 of
+// history that a lone 历 converts to, so it is converted inside 日历.
+QString GlyphShown(const char* glyph) {
+  const QString g = QString::fromUtf8(glyph);
+  if (g == QStringLiteral("历")) return Shown(QStringLiteral("日历")).right(1);
+  return Shown(g);
+}
+
 // A pixmap of `width` × `height` logical pixels at the screen's device pixel
 // ratio, so that the pictures stay sharp on HiDPI screens (the painter
 // scales; the drawing code keeps its logical coordinates).
@@ -201,7 +210,7 @@ void PaintButtonBand(QPainter& p) {
   label.setBold(true);
   for (const TopButtonPlace& b : kTopButtons) {
     const QPointF centre(b.x + kTopButtonWidth / 2.0, kTopButtonY + 27);
-    PaintMedallion(p, centre, 23, Utf8(b.glyph));
+    PaintMedallion(p, centre, 23, GlyphShown(b.glyph));
     p.setFont(label);
     const QRect text(b.x, kTopButtonY + 56, kTopButtonWidth, 18);
     p.setPen(QColor(0x4a, 0x08, 0x08, 150));
@@ -285,9 +294,9 @@ void PaintTile(QPainter& p, const FunctionButtonPlace& b) {
 
   p.setFont(SerifFont(24));
   p.setPen(QColor(0, 0, 0, 70));
-  p.drawText(tile.translated(1, 1), Qt::AlignCenter, Utf8(b.glyph));
+  p.drawText(tile.translated(1, 1), Qt::AlignCenter, GlyphShown(b.glyph));
   p.setPen(Qt::white);
-  p.drawText(tile, Qt::AlignCenter, Utf8(b.glyph));
+  p.drawText(tile, Qt::AlignCenter, GlyphShown(b.glyph));
 
   p.setFont(UiFont(12));
   p.setPen(palette::kInk);
