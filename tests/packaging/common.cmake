@@ -45,6 +45,11 @@ set(INSTALLED_FILES
   share/hehun/shensha/rizhi.txt
   share/hehun/shensha/rizhu.txt
   share/hehun/shensha/rizhus.txt
+  share/hehun/opencc/hehun_phrases.txt
+  share/hehun/opencc/s2hk.json
+  share/hehun/opencc/s2t.json
+  share/hehun/opencc/s2tw.json
+  share/hehun/opencc/t2s.json
   share/man/man1/hehun.1.gz
   share/man/man1/hehun-cli.1.gz
   share/doc/hehun/copyright

@@ -34,6 +34,13 @@ foreach(cli ${PREFIX}/bin/hehun-cli ${WORK_DIR}/elsewhere/hehun-cli)
   expect_output(${WORK_DIR}/elsewhere "${PILLARS_INPUT}" "${PILLARS_EXPECTED}" ${cli} pillars)
 endforeach()
 expect_output(${WORK_DIR}/elsewhere "" "${MARRIAGE_GOLDEN}" ${PREFIX}/bin/hehun-cli ${MARRIAGE_ARGS})
+# The Traditional Chinese settings are found in the installed data folder.
+execute_process(COMMAND ${PREFIX}/bin/hehun-cli --traditional almanac 2024-05-01
+  WORKING_DIRECTORY ${WORK_DIR}/elsewhere OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "hehun-cli --traditional almanac: status ${rc}\n${err}")
+endif()
+expect_contains("${out}" "農曆" "hehun-cli --traditional almanac")
 
 # Without its databases the installed program cannot print the report: the
 # results above really came from the installed files, not from elsewhere.
