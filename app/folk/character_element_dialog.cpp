@@ -87,7 +87,7 @@ CharacterElementDialog::CharacterElementDialog(QWidget* parent) : QDialog(parent
   QLabel* note = MakeFolkNote(
       this, QStringLiteral("可输入一个或几个汉字（如姓名）。笔画为起名所用的康熙笔画：按繁体字形、部首还原本字计数"
                            "（氵作水4画，扌作手4画，艹作艸6画，王旁作玉5画……）；五行先看部首，部首不属五行的按字音"
-                           "（唇音属水，舌音属火，牙音属木，齿音属金，喉音属土）。"));
+                           "（唇音属水，舌音属火，牙音属木，齿音属金，喉音属土，声母h按起名字典归水）。"));
 
   auto* results = new QGroupBox(QStringLiteral("查询结果"), this);
   results->setObjectName(QStringLiteral("RzGroupBox2"));
