@@ -56,8 +56,10 @@ int RunCommandLine(std::vector<std::string> args, std::istream& in, std::ostream
     return 1;
   }
   std::ostringstream answer, messages;
+  TakeKeptAsTyped();
   const int status = RunInSimplified(args, in, answer, messages);
-  const auto typed = TypedTexts(args);
+  auto typed = TypedTexts(args);
+  for (auto& stored : TakeKeptAsTyped()) typed.push_back(std::move(stored));
   out << converter->Convert(answer.str(), typed);
   err << converter->Convert(messages.str(), typed);
   return status;

@@ -7,6 +7,7 @@
 
 #include "refdb/ganzhi.h"
 #include "calendar/lunar_calc.h"
+#include "cli/script_options.h"
 #include "cli/stderr_messages.h"
 #include "records/archive.h"
 #include "records/csv_transfer.h"
@@ -99,6 +100,15 @@ std::string NoteHead(const std::string& note) {
 }
 
 // The date in the other calendar: 农历 for a Gregorian birth and the reverse.
+// What the user typed into a record is printed as typed, also in Traditional.
+void KeepStoredTexts(const Person& p) {
+  KeepAsTyped(p.name);
+  KeepAsTyped(p.place);
+  KeepAsTyped(p.note);
+  KeepAsTyped(NoteHead(p.note));
+  for (const auto& tag : p.tags) KeepAsTyped(tag);
+}
+
 std::string OtherCalendarDate(const Person& p) {
   const Ymd solar = records::SolarBirthDate(p);
   if (p.lunar) return "公历" + FormatYmd(solar);
@@ -133,6 +143,7 @@ int List(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
   std::string text;
   archive.ForEachPerson({a.Option("--find")}, [&](const Person& p) {
     const auto t = records::TextsOf(p);
+    KeepStoredTexts(p);
     text += std::to_string(p.id) + '\t' + t.name + '\t' + t.sex + '\t' + t.calendar + '\t' + t.date + '\t' + t.time +
             '\t' + t.leap + '\t' + t.place + '\t' + t.blood + '\t' + t.tags + '\t' + NoteHead(p.note) + '\n';
   });
@@ -147,6 +158,7 @@ int Show(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
   if (a.words.size() != 1) throw Misuse("用法：hehun-cli records show 编号 [--db 文件]");
   Archive archive(ArchivePath(a), records::ArchiveAccess::kRead);
   const Person p = archive.GetPerson(ReadId(a.words[0]));
+  KeepStoredTexts(p);
   std::string text = "编号：" + std::to_string(p.id) + "\n姓名：" + p.name + "\n性别：" + p.sex +
                      "\n出生：" + records::CalendarName(p.lunar) + (p.leapMonth ? "（闰月）" : "") + " " +
                      records::BirthDateText(p) + " " + records::BirthTimeText(p) + "\n对应：" + OtherCalendarDate(p) +
@@ -155,6 +167,9 @@ int Show(const std::vector<std::string>& args, std::ostream& out, std::ostream&)
                      "\n";
   for (const auto& c : archive.ListCouples(p.id)) {
     const auto partner = archive.FindPerson(c.firstId == p.id ? c.secondId : c.firstId);
+    if (partner) KeepStoredTexts(*partner);
+    KeepAsTyped(c.note);
+    KeepAsTyped(NoteHead(c.note));
     text += "合婚：与" + (partner ? partner->name : std::string("？")) + "（编号" +
             std::to_string(partner ? partner->id : 0) + "）" +
             (c.lastMatched.empty() ? "" : "，最近合婚于" + c.lastMatched) + (c.note.empty() ? "" : "，" + c.note) + "\n";
@@ -170,6 +185,7 @@ int Delete(const std::vector<std::string>& args, std::ostream& out, std::ostream
   Archive archive(ArchivePath(a));
   const Person p = archive.GetPerson(id);
   archive.DeletePerson(id);
+  KeepAsTyped(p.name);
   out << "已删除编号" << id << "（" << p.name << "）\n";
   return 0;
 }
@@ -204,6 +220,8 @@ int CoupleReport(const std::vector<std::string>& args, std::ostream& out, std::o
   const Ymd today = Today(a);
   Archive archive(ArchivePath(a));
   const Person first = archive.GetPerson(idA), second = archive.GetPerson(idB);
+  KeepStoredTexts(first);
+  KeepStoredTexts(second);
   if (idA == idB) throw UserError("合婚需要两个不同的人");
   if (first.sex == second.sex)
     throw UserError("“" + first.name + "”和“" + second.name + "”同为" + first.sex + "性，合婚需一男一女");
@@ -240,6 +258,10 @@ int Couples(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   std::string text;
   for (const auto& c : archive.ListCouples()) {
     const Person x = archive.GetPerson(c.firstId), y = archive.GetPerson(c.secondId);
+    KeepStoredTexts(x);
+    KeepStoredTexts(y);
+    KeepAsTyped(c.note);
+    KeepAsTyped(NoteHead(c.note));
     text += std::to_string(c.id) + '\t' + std::to_string(x.id) + '\t' + x.name + '\t' + std::to_string(y.id) + '\t' +
             y.name + '\t' + c.lastMatched + '\t' + NoteHead(c.note) + '\n';
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <utility>
 
 #include "cli/arg_text.h"
 
@@ -70,5 +71,18 @@ std::vector<std::string> TypedTexts(const std::vector<std::string>& args) {
   }
   return typed;
 }
+
+namespace {
+std::vector<std::string>& KeptAsTyped() {
+  static std::vector<std::string> kept;
+  return kept;
+}
+}  // namespace
+
+void KeepAsTyped(std::string_view text) {
+  if (!text.empty()) KeptAsTyped().emplace_back(text);
+}
+
+std::vector<std::string> TakeKeptAsTyped() { return std::exchange(KeptAsTyped(), {}); }
 
 }  // namespace hehun::cli

@@ -194,5 +194,26 @@ TEST(TraditionalCommandLine, MisusedOptions) {
   EXPECT_NE(tw.find("農曆"), std::string::npos);
 }
 
+// What the user typed into the archive is printed as typed by the records
+// commands too; the program's own words are converted.
+TEST(TraditionalCommandLine, StoredNamesAndNotesKept) {
+  test::TempDir dir;
+  const std::string db = " --db '" + (dir.path() / "records.db").string() + "'";
+  int status = -1;
+  test::RunProgram("hehun-cli records add --name 张丽华 --sex 女 --date 1990-05-01 --time 08:30 --place 广州 "
+                   "--note 介绍人说话" + db, "", &status);
+  ASSERT_EQ(status, 0);
+  test::RunProgram("hehun-cli records add --name 王国强 --sex 男 --date 1988-02-01 --time 12:00" + db, "", &status);
+  ASSERT_EQ(status, 0);
+  const std::string list = test::RunProgram("hehun-cli --traditional records list" + db, "", &status);
+  EXPECT_NE(list.find("张丽华\t女\t公曆"), std::string::npos) << list;
+  EXPECT_NE(list.find("广州"), std::string::npos) << list;
+  EXPECT_NE(list.find("介绍人说话"), std::string::npos) << list;
+  const std::string report =
+      test::RunProgram("hehun-cli --traditional records couple 2 1 --today 2026-12-10" + db, "", &status);
+  EXPECT_EQ(status, 0);
+  EXPECT_NE(report.find("姓名：王国强 年齡"), std::string::npos) << report.substr(0, 200);
+}
+
 }  // namespace
 }  // namespace hehun
