@@ -2,12 +2,19 @@
 
 #include "app/records/people_model.h"
 #include "app/records/records_store.h"
+#include "app/ui_script.h"
 #include "app/ui_services.h"
 
 namespace hehun::ui {
 
 CouplesModel::CouplesModel(RecordsStore& store, QWidget* owner, QObject* parent)
-    : QAbstractTableModel(parent), store_(store), owner_(owner) {}
+    : QAbstractTableModel(parent), store_(store), owner_(owner) {
+  // The column titles and the program's words follow a change of script.
+  OnScriptChanged(this, [this] {
+    emit headerDataChanged(Qt::Horizontal, 0, kColumnCount - 1);
+    if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, kColumnCount - 1));
+  });
+}
 
 void CouplesModel::Reload() {
   beginResetModel();
@@ -44,7 +51,7 @@ QVariant CouplesModel::data(const QModelIndex& index, int role) const {
     case kId: return QVariant::fromValue(static_cast<qlonglong>(r.couple.id));
     case kMan: return who(r.man);
     case kWoman: return who(r.woman);
-    case kLastMatched: return r.couple.lastMatched.empty() ? QStringLiteral("未合婚") : FromUtf8(r.couple.lastMatched);
+    case kLastMatched: return r.couple.lastMatched.empty() ? Shown(QStringLiteral("未合婚")) : FromUtf8(r.couple.lastMatched);
     case kNote: return NoteHead(r.couple.note);
     default: return {};
   }
@@ -53,7 +60,7 @@ QVariant CouplesModel::data(const QModelIndex& index, int role) const {
 QVariant CouplesModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
   static const char* const kTitles[kColumnCount] = {"编号", "男方（编号）", "女方（编号）", "最近合婚", "备注"};
-  return section >= 0 && section < kColumnCount ? QString::fromUtf8(kTitles[section]) : QVariant();
+  return section >= 0 && section < kColumnCount ? Shown(QString::fromUtf8(kTitles[section])) : QVariant();
 }
 
 }  // namespace hehun::ui

@@ -1,6 +1,7 @@
 #include "app/records/people_model.h"
 
 #include "app/records/records_store.h"
+#include "app/ui_script.h"
 #include "app/ui_services.h"
 
 namespace hehun::ui {
@@ -10,7 +11,7 @@ using records::Person;
 QString BirthText(const Person& p) {
   QString date = FromUtf8(records::BirthDateText(p));
   if (p.leapMonth) date.insert(5, QStringLiteral("闰"));
-  return FromUtf8(records::CalendarName(p.lunar)) + QLatin1Char(' ') + date + QLatin1Char(' ') +
+  return Shown(FromUtf8(records::CalendarName(p.lunar))) + QLatin1Char(' ') + date + QLatin1Char(' ') +
          FromUtf8(records::BirthTimeText(p));
 }
 
@@ -21,7 +22,13 @@ QString NoteHead(const std::string& note) {
 }
 
 PeopleModel::PeopleModel(RecordsStore& store, QWidget* owner, QObject* parent)
-    : QAbstractTableModel(parent), store_(store), owner_(owner) {}
+    : QAbstractTableModel(parent), store_(store), owner_(owner) {
+  // The column titles and the program's words follow a change of script.
+  OnScriptChanged(this, [this] {
+    emit headerDataChanged(Qt::Horizontal, 0, kColumnCount - 1);
+    if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, kColumnCount - 1));
+  });
+}
 
 void PeopleModel::SetSearch(const QString& text) {
   search_ = text;
@@ -77,7 +84,7 @@ QVariant PeopleModel::data(const QModelIndex& index, int role) const {
 QVariant PeopleModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
   static const char* const kTitles[kColumnCount] = {"编号", "姓名", "性别", "出生", "出生地", "血型", "标签", "备注"};
-  return section >= 0 && section < kColumnCount ? QString::fromUtf8(kTitles[section]) : QVariant();
+  return section >= 0 && section < kColumnCount ? Shown(QString::fromUtf8(kTitles[section])) : QVariant();
 }
 
 bool PeopleModel::canFetchMore(const QModelIndex& parent) const { return !parent.isValid() && !complete_; }
