@@ -8,6 +8,7 @@
 #include <QStringListModel>
 
 #include "app/input_panels.h"
+#include "app/ui_script.h"
 #include "app/ui_services.h"
 #include "calendar/birth_time.h"
 #include "calendar/places.h"
@@ -63,7 +64,7 @@ BirthPlaceField::BirthPlaceField(QWidget* parent, const QString& caption, int la
 
 void BirthPlaceField::OfferPlaces(const QString& text) {
   QStringList names;
-  for (const hehun::Place* place : hehun::SearchPlaces(ToUtf8(text), kOffered)) names << FromUtf8(place->full_name);
+  for (const hehun::Place* place : hehun::SearchPlaces(ToUtf8(text), kOffered)) names << Shown(FromUtf8(place->full_name));
   offers_->setStringList(names);
 }
 
