@@ -36,7 +36,7 @@ struct Rows {
 };
 
 Rows RowsOf(bool compact) {
-  if (compact) return {26, 20, 15, 22, 22, 36, 14, 14, 36};
+  if (compact) return {24, 17, 15, 22, 22, 34, 14, 14, 36};
   return {36, 32, 18, 32, 32, 46, 18, 18, 46};
 }
 

@@ -51,7 +51,7 @@ LuckStrip::LuckStrip(QWidget* parent, const QString& prefix, bool compact) : QWi
     button->setFont(ReportFont(px));
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     button->setMinimumWidth(10);
-    button->setFixedHeight(compact ? 44 : 44);
+    button->setFixedHeight(44);
     connect(button, &QToolButton::clicked, this, [this, i] { ChooseLuckPillar(i); });
     grid->addWidget(button, 0, first + i);
     pillars_.push_back(button);
