@@ -2,23 +2,12 @@
 
 #include <iterator>
 
+#include "divination/folk_texts.h"
 #include "divination/hanzi_table.h"
 
 namespace hehun {
 
 namespace {
-
-struct AffinityBand {
-  int low, high;
-  const char* title;
-  const char* reading;
-};
-struct PairGradeReading {
-  const char* grade;
-  const char* reading;
-};
-
-#include "folk_texts.inc"
 
 std::string JoinDigits(const std::vector<int>& row) {
   std::string s;
@@ -67,7 +56,7 @@ AffinityResult ComputeAffinity(const std::vector<std::string>& first, const std:
   all.insert(all.end(), r.secondStrokes.begin(), r.secondStrokes.end());
   r.rows = AffinityRows(all);
   r.index = AffinityIndex(r.rows.back());
-  for (const AffinityBand& b : kAffinityBands)
+  for (const AffinityBand& b : AffinityBands())
     if (r.index >= b.low && r.index <= b.high) {
       r.bandTitle = b.title;
       r.bandReading = b.reading;

@@ -1,25 +1,10 @@
 #include "divination/qq_pair.h"
 
+#include "divination/folk_texts.h"
 #include "divination/number81.h"
 #include "refdb/text.h"
 
 namespace hehun {
-
-namespace {
-
-struct AffinityBand {
-  int low, high;
-  const char* title;
-  const char* reading;
-};
-struct PairGradeReading {
-  const char* grade;
-  const char* reading;
-};
-
-#include "folk_texts.inc"
-
-}  // namespace
 
 std::string CheckQqNumber(std::string_view typed, std::string_view who) {
   const std::string number = Trim(typed);
@@ -33,7 +18,7 @@ std::string CheckQqNumber(std::string_view typed, std::string_view who) {
 }
 
 std::string_view PairGradeReadingOf(std::string_view grade) {
-  for (const PairGradeReading& r : kPairReadings)
+  for (const PairGradeReading& r : PairGradeReadings())
     if (grade == r.grade) return r.reading;
   return {};
 }

@@ -3,9 +3,7 @@
 // non-zero status after a mistake.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "test_support.h"
@@ -13,20 +11,8 @@
 namespace hehun {
 namespace {
 
-struct Outcome {
-  int status = -1;
-  std::string out, err;
-};
-
-Outcome RunCli(const std::string& arguments) {
-  test::TempDir dir;
-  const auto out = dir.path() / "out.txt";
-  const auto err = dir.path() / "err.txt";
-  const std::string cmd = "'" + (test::BinDir() / "hehun-cli").string() + "' " + arguments + " < /dev/null > '" +
-                          out.string() + "' 2> '" + err.string() + "'";
-  const int rc = std::system(cmd.c_str());
-  return {WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, test::ReadFile(out), test::ReadFile(err)};
-}
+using Outcome = test::CliOutcome;
+using test::RunCli;
 
 TEST(CliUsage, HelpPrintsTheUsageOnStandardOutput) {
   for (const char* help : {"--help", "help", "-h"}) {

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -46,6 +47,16 @@ std::string RunProgram(const std::string& commandLine, const std::string& input,
   const int rc = std::system(cmd.c_str());
   if (status) *status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
   return ReadFile(out);
+}
+
+CliOutcome RunCli(const std::string& arguments) {
+  TempDir dir;
+  const auto out = dir.path() / "out.txt";
+  const auto err = dir.path() / "err.txt";
+  const std::string cmd = "'" + (BinDir() / "hehun-cli").string() + "' " + arguments + " < /dev/null > '" +
+                          out.string() + "' 2> '" + err.string() + "'";
+  const int rc = std::system(cmd.c_str());
+  return {WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, ReadFile(out), ReadFile(err)};
 }
 
 }  // namespace hehun::test

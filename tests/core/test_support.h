@@ -21,6 +21,14 @@ class TempDir {
 // standard output and sets the exit status.
 std::string RunProgram(const std::string& commandLine, const std::string& input, int* status = nullptr);
 
+// hehun-cli of build/bin run with `arguments` (shell words) and no input:
+// its exit status and both output streams.
+struct CliOutcome {
+  int status = -1;
+  std::string out, err;
+};
+CliOutcome RunCli(const std::string& arguments);
+
 std::filesystem::path BinDir();
 std::string ReadFile(const std::filesystem::path& path);
 
